@@ -1,0 +1,21 @@
+#pragma once
+// The one way the core talks back to whoever shows the game: a window, the
+// terminal, or a test. The core decides what happens; the front end decides
+// how it looks and returns when the player has answered.
+#include <string>
+
+namespace morvane {
+
+class Frontend {
+public:
+    virtual ~Frontend() = default;
+
+    // A modal message box with one OK button; processing goes on after it.
+    virtual void showMessage(const std::string& text) = 0;
+
+    // The program's general error report, used for failures that abandon an
+    // operation (a script error, an unreadable file).
+    virtual void reportError(const std::string& text) = 0;
+};
+
+}  // namespace morvane
