@@ -1,0 +1,60 @@
+#pragma once
+// All the state of one running game, under the names the game itself uses.
+// One Game per program run; every test makes its own. Subsystems are free
+// functions that take the Game (or the part of it they need).
+#include <cstdint>
+#include <string>
+
+#include "base/Platform.h"
+#include "base/Table.h"
+#include "base/Win1250.h"
+#include "character/HeroRecord.h"
+#include "combat/FightRecord.h"
+#include "content/ContentRecords.h"
+#include "interpreter/Frontend.h"
+#include "interpreter/GameStateRecord.h"
+#include "parser/Command.h"
+#include "parser/GameInitRecord.h"
+
+namespace morvane {
+
+inline constexpr std::int32_t kTableEntries = 100;
+
+struct Game {
+    Game(Frontend& frontend, Clock& clock, RandomSource& random)
+        : frontend(frontend), clock(clock), random(random) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Frontend& frontend;
+    Clock& clock;
+    RandomSource& random;
+    // The screen the layout rules see (text wrap widths, help text).
+    std::int32_t screenWidth = 1024;
+    std::int32_t screenHeight = 768;
+
+    // The game definition, with its name decoded.
+    TGameInit definice{};
+    // The currency name that screens show; the definition replaces it.
+    std::string mena = cz("stříbrných");
+
+    morvane::stavhry stavhry{};
+    postava hrac{};
+
+    Table<TZbran, kTableEntries> zbrane;
+    Table<TZbroj, kTableEntries> zbroje;
+    Table<TPredmet, kTableEntries> predmety;
+    Table<TKouzlo, kTableEntries> kouzla;
+    Table<TUtok, kTableEntries> utoky;
+    Table<obj, kTableEntries> objekty;
+    std::int32_t pocetobjektu = 0;
+
+    morvane::bonusy bonusy{};
+    std::int32_t vysledeksouboje = 0;
+
+    // The commands of the running location and the run-wide condition counter.
+    LocationCommands prikazy;
+    std::int32_t pocitadlopodminek = 0;
+};
+
+}  // namespace morvane
