@@ -46,6 +46,12 @@ struct Game {
     Table<TPredmet, kTableEntries> predmety;
     Table<TKouzlo, kTableEntries> kouzla;
     Table<TUtok, kTableEntries> utoky;
+    // Entries read into each content table (0..100); entries past the count are stale.
+    std::int32_t pocetzbrani = 0;
+    std::int32_t pocetzbroji = 0;
+    std::int32_t pocetpredmetu = 0;
+    std::int32_t pocetkouzel = 0;
+    std::int32_t pocetutoku = 0;
     Table<obj, kTableEntries> objekty;
     std::int32_t pocetobjektu = 0;
 
