@@ -2,6 +2,7 @@
 // All the state of one running game, under the names the game itself uses.
 // One Game per program run; every test makes its own. Subsystems are free
 // functions that take the Game (or the part of it they need).
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "content/ContentRecords.h"
 #include "interpreter/Frontend.h"
 #include "interpreter/GameStateRecord.h"
+#include "interpreter/Page.h"
 #include "parser/Command.h"
 #include "parser/GameInitRecord.h"
 
@@ -61,6 +63,23 @@ struct Game {
     // The commands of the running location and the run-wide condition counter.
     LocationCommands prikazy;
     std::int32_t pocitadlopodminek = 0;
+
+    // What the main window shows.
+    Hlavni hlavni;
+    std::array<InfoLine, kInfoLines> historie{};  // entry 0 is line 1, the newest
+    bool infozapnuto = true;
+    Casovac casovac;
+    WindowState okno;
+    // The location to go to: set by a menu label under the pointer or an
+    // expiring countdown, read by the click.
+    std::int32_t cilovalokace = 0;
+    // A location chosen by clicking a linked text block or picture, run at the
+    // next timer tick or mouse movement so no control is destroyed inside its
+    // own click handler.
+    std::int32_t odlozenalokace = 0;
+    // Counts the runs of ChangeLoc, so that a run can tell that a nested run
+    // (a countdown expiring under a modal screen) has replaced its commands.
+    std::uint64_t behy = 0;
 };
 
 }  // namespace morvane

@@ -16,6 +16,13 @@ public:
     // The program's general error report, used for failures that abandon an
     // operation (a script error, an unreadable file).
     virtual void reportError(const std::string& text) = 0;
+
+    // The info lines changed: repaint them now (a modal screen may be open).
+    virtual void historyChanged() = 0;
+
+    // A countdown expired: close the inventory and the character sheet if
+    // either is open, before the next location runs.
+    virtual void closeSideScreens() = 0;
 };
 
 }  // namespace morvane

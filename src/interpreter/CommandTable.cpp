@@ -1,0 +1,103 @@
+#include "interpreter/CommandTable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace morvane {
+namespace {
+
+// Written once: every tag name, its selector and its handler. Selectors 32
+// and 33 select nothing.
+constexpr std::array kCommands = {
+    CommandEntry{"TEXT", 1, nullptr /* cmdText */},  // page text block
+    CommandEntry{"MENU", 2, nullptr /* cmdMenu */},  // menu item
+    CommandEntry{"M", 2, nullptr /* cmdMenu */},  // menu item, short name
+    CommandEntry{"PROMENNA", 3, nullptr /* cmdPromenna */},  // set variables
+    CommandEntry{"INFO", 4, nullptr /* cmdInfo */},  // info line
+    CommandEntry{"SOUBOJ", 5, nullptr},  // fight
+    CommandEntry{"ZBRAN", 6, nullptr /* cmdZbran */},  // give or take weapons
+    CommandEntry{"ZBROJ", 7, nullptr /* cmdZbroj */},  // give or take armours
+    CommandEntry{"PREDMET", 8, nullptr /* cmdPredmet */},  // give or take items
+    CommandEntry{"OBJEKT", 9, nullptr /* cmdObjekt */},  // define or give a story object
+    CommandEntry{"OBCHOD", 10, nullptr},  // shop
+    CommandEntry{"PENIZE", 11, nullptr /* cmdPenize */},  // money
+    CommandEntry{"SAVE", 12, nullptr},  // offer saving
+    CommandEntry{"KONEC", 13, nullptr /* cmdKonec */},  // quit the program
+    CommandEntry{"ZPET", 14, nullptr /* cmdZpet */},  // menu item back
+    CommandEntry{"ZKUSENOSTI", 15, nullptr /* cmdZkusenosti */},  // experience points
+    CommandEntry{"XP", 15, nullptr /* cmdZkusenosti */},  // experience points, short name
+    CommandEntry{"NAHODA", 16, nullptr /* cmdNahoda */},  // roll dice into variables
+    CommandEntry{"ZIVOTY", 17, nullptr /* cmdZivoty */},  // hit points
+    CommandEntry{"MANA", 18, nullptr /* cmdMana */},  // mana
+    CommandEntry{"MAXZIVOTY", 19, nullptr /* cmdMaxZivoty */},  // maximum hit points
+    CommandEntry{"MAXMANA", 20, nullptr /* cmdMaxMana */},  // maximum mana
+    CommandEntry{"SILA", 21, nullptr /* cmdSila */},  // strength
+    CommandEntry{"OBRATNOST", 22, nullptr /* cmdObratnost */},  // agility
+    CommandEntry{"RYCHLOST", 23, nullptr /* cmdRychlost */},  // speed
+    CommandEntry{"ENERGIE", 24, nullptr /* cmdEnergie */},  // energy
+    CommandEntry{"OBRAZEK", 25, nullptr /* cmdObrazek */},  // picture in a window
+    CommandEntry{"SMAZATINFO", 26, nullptr /* cmdSmazatInfo */},  // empty the info lines
+    CommandEntry{"KOUZLO", 27, nullptr /* cmdKouzlo */},  // teach or remove spells
+    CommandEntry{"UTOK", 28, nullptr /* cmdUtok */},  // teach or remove attacks
+    CommandEntry{"AKCE", 28, nullptr /* cmdUtok */},  // teach or remove attacks, other name
+    CommandEntry{"ZMENOTAZKU", 29, nullptr /* cmdZmenOtazku */},  // menu heading
+    CommandEntry{"ODSTRANOBJEKT", 30, nullptr /* cmdOdstranObjekt */},  // take story objects
+    CommandEntry{"ODSTRANPREDMET", 31, nullptr /* cmdOdstranPredmet */},  // take items
+    CommandEntry{"ZVYSPROMENNOU", 34, nullptr /* cmdZvysPromennou */},  // raise variables
+    CommandEntry{"SNIZPROMENNOU", 35, nullptr /* cmdSnizPromennou */},  // lower variables
+    CommandEntry{"ZMENJMENO", 36, nullptr /* cmdZmenJmeno */},  // rename the hero
+    CommandEntry{"ZMENZBRAN", 37, nullptr /* cmdZmenZbran */},  // equip a weapon
+    CommandEntry{"ZMENZBROJ", 38, nullptr /* cmdZmenZbroj */},  // equip an armour
+    CommandEntry{"ODSTRANZBRAN", 39, nullptr /* cmdOdstranZbran */},  // take weapons
+    CommandEntry{"ODSTRANZBROJ", 40, nullptr /* cmdOdstranZbroj */},  // take armours
+    CommandEntry{"ZAPNIINFO", 41, nullptr /* cmdZapniInfo */},  // info lines on
+    CommandEntry{"VYPNIINFO", 42, nullptr /* cmdVypniInfo */},  // info lines off
+    CommandEntry{"POCETPREDMETU", 43, nullptr /* cmdPocetPredmetu */},  // item count into a variable
+    CommandEntry{"POCETOBJEKTU", 44, nullptr /* cmdPocetObjektu */},  // object count into a variable
+    CommandEntry{"POCETZBRANI", 45, nullptr /* cmdPocetZbrani */},  // weapon count into a variable
+    CommandEntry{"POCETZBROJI", 46, nullptr /* cmdPocetZbroji */},  // armour count into a variable
+    CommandEntry{"AUDIOSOUND", 47, nullptr},  // play a sound
+    CommandEntry{"AUDIOTRACK", 48, nullptr},  // play a music module
+    CommandEntry{"AUDIOSTREAM", 49, nullptr},  // play streamed music
+    CommandEntry{"AUDIOSTOP", 50, nullptr},  // stop the music
+    CommandEntry{"AUDIOPAUSE", 51, nullptr},  // pause the music
+    CommandEntry{"AUDIOCONTINUE", 52, nullptr},  // continue the music
+    CommandEntry{"OBRAZEKVTEXTU", 53, nullptr /* cmdObrazekVTextu */},  // picture on the page
+    CommandEntry{"PRODEJ", 54, nullptr},  // sell screen
+    CommandEntry{"ZAPNICISLALOKACI", 55, nullptr /* cmdZapniCislaLokaci */},  // show location numbers
+    CommandEntry{"VYPNICISLALOKACI", 56, nullptr /* cmdVypniCislaLokaci */},  // hide location numbers
+    CommandEntry{"ULOZPOCATECNIVLASTNOSTI", 57, nullptr /* cmdUlozPocatecniVlastnosti */},  // remember start attributes
+    CommandEntry{"VYCHOZIBARVATEXTU", 58, nullptr /* cmdVychoziBarvaTextu */},  // default text colour
+    CommandEntry{"VYCHOZIBARVAMENU", 59, nullptr /* cmdVychoziBarvaMenu */},  // default menu colour
+    CommandEntry{"VZOREC", 60, nullptr /* cmdVzorec */},  // formula into variables
+    CommandEntry{"PREFIX", 61, nullptr /* cmdPrefix */},  // library before every location
+    CommandEntry{"SUFFIX", 62, nullptr /* cmdSuffix */},  // library after every location
+    CommandEntry{"ZAKAZPOSTAVUDOCASNE", 63, nullptr /* cmdZakazPostavuDocasne */},  // hide the character button here
+    CommandEntry{"ZAKAZVYBAVENIDOCASNE", 64, nullptr /* cmdZakazVybaveniDocasne */},  // hide the equipment button here
+    CommandEntry{"ZAKAZPOSTAVU", 65, nullptr /* cmdZakazPostavu */},  // hide the character button
+    CommandEntry{"ZAKAZVYBAVENI", 66, nullptr /* cmdZakazVybaveni */},  // hide the equipment button
+    CommandEntry{"POVOLPOSTAVU", 67, nullptr /* cmdPovolPostavu */},  // show the character button
+    CommandEntry{"POVOLVYBAVENI", 68, nullptr /* cmdPovolVybaveni */},  // show the equipment button
+    CommandEntry{"POVOLPOSTAVUDOCASNE", 69, nullptr /* cmdPovolPostavuDocasne */},  // show the character button here
+    CommandEntry{"POVOLVYBAVENIDOCASNE", 70, nullptr /* cmdPovolVybaveniDocasne */},  // show the equipment button here
+    CommandEntry{"VYPISUJPROMENNE", 71, nullptr /* cmdVypisujPromenne */},  // report variable changes
+    CommandEntry{"NEVYPISUJPROMENNE", 72, nullptr /* cmdNevypisujPromenne */},  // stop reporting them
+    CommandEntry{"SEZNAMPROMENNYCH", 73, nullptr /* cmdSeznamPromennych */},  // variable list on the page
+    CommandEntry{"RETEZEC", 74, nullptr /* cmdRetezec */},  // string variables
+    CommandEntry{"CASOVAC", 75, nullptr /* cmdCasovac */},  // countdown
+    CommandEntry{"PRESMERUJ", 76, nullptr /* cmdPresmeruj */},  // switch the story to a library
+    CommandEntry{"SEZNAMPROMENNYCHSOUBOR", 77, nullptr /* cmdSeznamPromennychSoubor */},  // variable lists into files
+    CommandEntry{"NASTAVPROMENNE", 78, nullptr /* cmdNastavPromenne */},  // set a range of variables
+};
+
+}  // namespace
+
+const CommandEntry* FindCommand(std::string_view name) {
+    const auto it = std::find_if(kCommands.begin(), kCommands.end(),
+                                 [&](const CommandEntry& e) { return e.name == name; });
+    return it == kCommands.end() ? nullptr : &*it;
+}
+
+std::span<const CommandEntry> AllCommands() { return kCommands; }
+
+}  // namespace morvane

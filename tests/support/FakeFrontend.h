@@ -1,0 +1,24 @@
+#pragma once
+// A scripted stand-in for the user interface: it records what the core asked
+// to show and answers modal screens as a test tells it to.
+#include <string>
+#include <vector>
+
+#include "interpreter/Frontend.h"
+
+namespace morvane::test {
+
+class FakeFrontend : public Frontend {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void reportError(const std::string& text) override { errors.push_back(text); }
+    void historyChanged() override { ++historyRepaints; }
+    void closeSideScreens() override { ++sideScreensClosed; }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    int historyRepaints = 0;
+    int sideScreensClosed = 0;
+};
+
+}  // namespace morvane::test
