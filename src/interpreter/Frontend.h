@@ -23,6 +23,11 @@ public:
     // A countdown expired: close the inventory and the character sheet if
     // either is open, before the next location runs.
     virtual void closeSideScreens() = 0;
+
+    // The death screen, shown modally when the hero's hit points fall below
+    // 1. When it returns the core raises GameEnded: the game is over and the
+    // front end ends the program.
+    virtual void showDeath() = 0;
 };
 
 }  // namespace morvane

@@ -14,11 +14,13 @@ public:
     void reportError(const std::string& text) override { errors.push_back(text); }
     void historyChanged() override { ++historyRepaints; }
     void closeSideScreens() override { ++sideScreensClosed; }
+    void showDeath() override { ++deaths; }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     int historyRepaints = 0;
     int sideScreensClosed = 0;
+    int deaths = 0;
 };
 
 }  // namespace morvane::test
