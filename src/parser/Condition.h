@@ -11,10 +11,10 @@ namespace morvane {
 
 struct Game;
 
-// Reads the condition that follows `position` (the place of its "[", or 0
-// for a library condition without one) up to its "]". Every call takes the
-// next value of `counter` as the record's `cislo`.
-podminka ParseCondition(std::string_view text, std::size_t position, std::int32_t& counter);
+// Reads the condition that starts at index `start` (one past its "[", or 0
+// for a library condition, which has none) up to its "]" or the end of the
+// text. Every call takes the next value of `counter` as the record's `cislo`.
+podminka ParseCondition(std::string_view text, std::size_t start, std::int32_t& counter);
 
 // Decides a condition with the game as it stands now. Raises ScriptError when
 // an operand is not a number.
