@@ -2,6 +2,7 @@
 // The one way the core talks back to whoever shows the game: a window, the
 // terminal, or a test. The core decides what happens; the front end decides
 // how it looks and returns when the player has answered.
+#include <cstdint>
 #include <string>
 
 namespace morvane {
@@ -28,6 +29,13 @@ public:
     // 1. When it returns the core raises GameEnded: the game is over and the
     // front end ends the program.
     virtual void showDeath() = 0;
+
+    // The picture window ("OBRAZEK"), shown modally until the player clicks
+    // the picture. `file` is the picture's path in the game folder
+    // ("./obrazky/NAME"); with `ownSize` the picture keeps its own size,
+    // otherwise it is shown `width` x `height` pixels. `caption` stands under it.
+    virtual void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
+                             bool ownSize, const std::string& caption) = 0;
 };
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #pragma once
 // A scripted stand-in for the user interface: it records what the core asked
 // to show and answers modal screens as a test tells it to.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,24 @@ public:
     void historyChanged() override { ++historyRepaints; }
     void closeSideScreens() override { ++sideScreensClosed; }
     void showDeath() override { ++deaths; }
+    void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
+                     bool ownSize, const std::string& caption) override {
+        pictures.push_back(Picture{file, width, height, ownSize, caption});
+    }
+
+    struct Picture {
+        std::string file;
+        std::int32_t width, height;
+        bool ownSize;
+        std::string caption;
+    };
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     int historyRepaints = 0;
     int sideScreensClosed = 0;
     int deaths = 0;
+    std::vector<Picture> pictures;
 };
 
 }  // namespace morvane::test
