@@ -4,13 +4,22 @@
 #include <cstdint>
 #include <string_view>
 
+#include "character/HeroRecord.h"
 #include "parser/EffectRecord.h"
 
 namespace morvane {
 
 struct Game;
 
+// Reads a modifier text: a name with an optional number inside («promenna12»),
+// an operator and an amount. An operator without a digit after it raises the
+// integer conversion error.
 efekt ParseEffect(std::string_view text);
+
+// The hero's field for one of the six attributes that equipment modifies
+// ("maxzivoty", "maxmana", "sila", "obratnost", "rychlost", "energie"; exact,
+// lower case), or nullptr for any other name.
+std::int32_t postava::*TrainableAttribute(std::string_view nazev);
 
 // Adds or takes away the modifier from one of the six trainable attributes;
 // any other name or operator changes nothing.

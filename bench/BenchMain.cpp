@@ -1,0 +1,5 @@
+// The one main() of the benchmark program; every other file here only
+// registers benchmarks.
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "base/GameEnded.h"
+#include "base/ScriptError.h"
+#include "parser/Effect.h"
+#include "support/TestGame.h"
+
+using namespace morvane;
+
+namespace {
+
+TEST(Effect, ModifierTextsGiveNameOperatorAmountAndNumber) {
+    efekt e = ParseEffect("Sila + 2");
+    EXPECT_EQ(e.nazev.view(), "sila");
+    EXPECT_EQ(e.operace, '+');
+    EXPECT_EQ(e.hodnota, 2);
+    EXPECT_EQ(e.cislo, 0);
+    e = ParseEffect("promenna7-3");
+    EXPECT_EQ(e.nazev.view(), "promenna");
+    EXPECT_EQ(e.operace, '-');
+    EXPECT_EQ(e.hodnota, 3);
+    EXPECT_EQ(e.cislo, 7);
+    e = ParseEffect("pro1men2na=x5");
+    EXPECT_EQ(e.nazev.view(), "promenna");
+    EXPECT_EQ(e.cislo, 12);
+    EXPECT_EQ(e.operace, '=');
+    EXPECT_EQ(e.hodnota, 5);
+    e = ParseEffect("energie");
+    EXPECT_EQ(e.operace, '0');
+    EXPECT_EQ(e.hodnota, 0);
+    EXPECT_EQ(ParseEffect(std::string(150, 'a') + "+1").nazev.size(), 100u);
+    EXPECT_THROW(ParseEffect("sila+"), ScriptError);
+    EXPECT_THROW(ParseEffect("sila+99999999999"), ScriptError);
+}
+
+class EffectRules : public ::testing::Test {
+protected:
+    test::TestGame t;
+    postava& hrac = t.game.hrac;
+};
+
+TEST_F(EffectRules, OnlyPlusAndMinusOfTheSixAttributesChangeAnythingAndUndoReverses) {
+    hrac.sila = 10;
+    hrac.zivoty = 5;
+    ApplyEffect(t.game, ParseEffect("sila+2"));
+    EXPECT_EQ(hrac.sila, 12);
+    UndoEffect(t.game, ParseEffect("sila+2"));
+    EXPECT_EQ(hrac.sila, 10);
+    ApplyEffect(t.game, ParseEffect("maxmana-4"));
+    EXPECT_EQ(hrac.maxmana, -4);
+    UndoEffect(t.game, ParseEffect("maxmana-4"));
+    EXPECT_EQ(hrac.maxmana, 0);
+    for (const char* inert : {"sila*2", "sila=1", "sila", "zivoty+5", "Sila+1"}) {
+        efekt e = ParseEffect(inert);
+        if (std::string_view(inert) == "Sila+1") e.nazev.assign("Sila");  // names are exact
+        ApplyEffect(t.game, e);
+        UndoEffect(t.game, e);
+        EXPECT_EQ(hrac.sila, 10) << inert;
+        EXPECT_EQ(hrac.zivoty, 5) << inert;
+    }
+}
+
+TEST_F(EffectRules, ClampCapsAtMaximaWithBonusesAndRaisesOnlyMana) {
+    hrac.maxzivoty = 10;
+    hrac.zivoty = 14;
+    hrac.maxmana = 6;
+    hrac.mana = -2;
+    ClampHitPointsAndMana(t.game);
+    EXPECT_EQ(hrac.zivoty, 10);
+    EXPECT_EQ(hrac.mana, 0);
+    t.game.bonusy.maxzivoty = 3;
+    t.game.bonusy.maxmana = 1;
+    hrac.zivoty = 20;
+    hrac.mana = 20;
+    ClampHitPointsAndMana(t.game);
+    EXPECT_EQ(hrac.zivoty, 13);
+    EXPECT_EQ(hrac.mana, 7);
+    EXPECT_EQ(t.frontend.deaths, 0);
+}
+
+TEST_F(EffectRules, HitPointsBelowOneShowDeathAndEndTheGame) {
+    hrac.maxzivoty = 10;
+    hrac.zivoty = -3;
+    EXPECT_THROW(ClampHitPointsAndMana(t.game), GameEnded);
+    EXPECT_EQ(hrac.zivoty, -3);
+    EXPECT_EQ(t.frontend.deaths, 1);
+    // The limit is applied before the check: a maximum below 1 kills too.
+    hrac.zivoty = 5;
+    hrac.maxzivoty = 0;
+    EXPECT_THROW(ClampHitPointsAndMana(t.game), GameEnded);
+    EXPECT_EQ(t.frontend.deaths, 2);
+}
+
+TEST(Category, WordsSelectKindsWithoutRegardToCase) {
+    EXPECT_EQ(CategoryCode("zbranezbroje"), 4);
+    EXPECT_EQ(CategoryCode("ZbraneZbroje"), 4);
+    EXPECT_EQ(CategoryCode("zbrojezbrane"), 4);
+    EXPECT_EQ(CategoryCode("predmety"), 3);
+    EXPECT_EQ(CategoryCode("PREDMETYZBROJE"), 6);
+    EXPECT_EQ(CategoryCode("predmetyzbrane"), 5);
+    EXPECT_EQ(CategoryCode("VSE"), 0);
+    EXPECT_EQ(CategoryCode("NIC"), 0);
+}
+
+}  // namespace

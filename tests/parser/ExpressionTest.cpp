@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+
+#include "base/ScriptError.h"
+#include "parser/Expression.h"
+#include "support/TestGame.h"
+
+using namespace morvane;
+
+namespace {
+
+std::string errorOf(std::string_view formula) {
+    try {
+        EvaluateExpression(formula);
+    } catch (const ScriptError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(Expression, GrammarPrecedenceAndWhereReadingStops) {
+    EXPECT_EQ(EvaluateExpression("2+3*4"), 14);
+    EXPECT_EQ(EvaluateExpression("(2+3)*4"), 20);
+    EXPECT_EQ(EvaluateExpression("10-2-3"), 5);
+    EXPECT_EQ(EvaluateExpression("12/2*3"), 18);  // equal precedence, left to right
+    EXPECT_EQ(EvaluateExpression(" ( 1 + 2 ) * 3 "), 9);
+    EXPECT_EQ(EvaluateExpression(""), 0);
+    EXPECT_EQ(EvaluateExpression("abc"), 0);
+    EXPECT_EQ(EvaluateExpression("-"), 0);
+    EXPECT_EQ(EvaluateExpression("5 5"), 5);
+    EXPECT_EQ(EvaluateExpression("--5"), -5);
+    EXPECT_EQ(EvaluateExpression("- 5"), 0);
+    EXPECT_EQ(EvaluateExpression("+7"), 7);
+    EXPECT_EQ(EvaluateExpression("5x+1"), 5);
+    EXPECT_EQ(EvaluateExpression("2*3)7"), 6);
+    EXPECT_EQ(EvaluateExpression("2*(3+4]"), 14);
+    // An unclosed parenthesis is closed by the end of the text.
+    EXPECT_EQ(EvaluateExpression("2*(3+4"), 14);
+    EXPECT_EQ(EvaluateExpression("((2+1"), 3);
+}
+
+TEST(Expression, DivisionTruncatesRemainderFollowsTheLeftAndColonRoundsHalvesToEven) {
+    EXPECT_EQ(EvaluateExpression("7/2"), 3);
+    EXPECT_EQ(EvaluateExpression("-7/2"), -3);
+    EXPECT_EQ(EvaluateExpression("-7%2"), -1);
+    EXPECT_EQ(EvaluateExpression("7%-2"), 1);
+    EXPECT_EQ(EvaluateExpression("7:2"), 4);
+    EXPECT_EQ(EvaluateExpression("5:2"), 2);
+    EXPECT_EQ(EvaluateExpression("7:3"), 2);
+    EXPECT_EQ(EvaluateExpression("8:3"), 3);
+    EXPECT_EQ(EvaluateExpression("-7:2"), -4);
+    EXPECT_EQ(EvaluateExpression("-5:2"), -2);
+    EXPECT_EQ(EvaluateExpression("5:-3"), -2);
+    EXPECT_EQ(EvaluateExpression("2147483647:2"), 1073741824);
+}
+
+TEST(Expression, ArithmeticWrapsAt32Bits) {
+    EXPECT_EQ(EvaluateExpression("2147483647+1"), INT_MIN);
+    EXPECT_EQ(EvaluateExpression("65536*65536"), 0);
+    EXPECT_EQ(EvaluateExpression("(0-2147483647-1)/-1"), INT_MIN);
+    EXPECT_EQ(EvaluateExpression("(0-2147483647-1):-1"), INT_MIN);
+    EXPECT_EQ(EvaluateExpression("(0-2147483647-1)%-1"), 0);
+}
+
+TEST(Expression, DivisionByZeroAndRunawayNestingAreErrors) {
+    EXPECT_EQ(errorOf("1/0"), "Division by zero");
+    EXPECT_EQ(errorOf("1%(2-2)"), "Division by zero");
+    EXPECT_EQ(errorOf("1:0"), "Floating point division by zero");
+    EXPECT_EQ(errorOf("0:0"), "Invalid floating point operation");
+    EXPECT_EQ(errorOf(std::string(100000, '(')), "Stack overflow");
+    EXPECT_EQ(EvaluateExpression(std::string(500, '(') + "7"), 7);
+}
+
+TEST(Dice, TextsGiveCountSidesAndBonus) {
+    const kostka d = ParseDice("2k6+1");
+    EXPECT_EQ(d.pocet, 2);
+    EXPECT_EQ(d.strany, 6);
+    EXPECT_EQ(d.bonus, 1);
+    EXPECT_EQ(ParseDice("3k10").bonus, 0);
+    EXPECT_EQ(ParseDice("1k6-2").bonus, -2);
+    EXPECT_EQ(ParseDice("1k6;+2").bonus, 0);
+    for (const char* bad : {"2k6 + 1", "k6", "2k", "2K6", "26", " 2k6", "2k6-", "2k6+99999999999"}) {
+        EXPECT_THROW(ParseDice(bad), ScriptError) << bad;
+    }
+}
+
+TEST(Dice, RollsStayWithinTheBoundsAndFollowTheSeed) {
+    auto random = makeSeededRandom(7);
+    const kostka d = ParseDice("2k6+1");
+    EXPECT_EQ(DiceMinimum(d), 3);
+    EXPECT_EQ(DiceMaximum(d), 13);
+    std::set<std::int32_t> seen;
+    for (int i = 0; i < 500; ++i) seen.insert(RollDice(*random, d));
+    EXPECT_EQ(seen.size(), 11u);
+    EXPECT_EQ(*seen.begin(), 3);
+    EXPECT_EQ(*seen.rbegin(), 13);
+
+    EXPECT_EQ(RollDice(*random, ParseDice("1k1+0")), 1);
+    EXPECT_EQ(RollDice(*random, ParseDice("0k6+3")), 3);
+    // A die without sides shows 1, and the bounds agree with that.
+    const kostka noSides = ParseDice("2k0");
+    EXPECT_EQ(RollDice(*random, noSides), 2);
+    EXPECT_EQ(DiceMinimum(noSides), 2);
+    EXPECT_EQ(DiceMaximum(noSides), 2);
+    const kostka negative{6, -2, 4};
+    EXPECT_EQ(RollDice(*random, negative), 4);
+    EXPECT_EQ(DiceMinimum(negative), 4);
+    EXPECT_EQ(DiceMaximum(negative), 4);
+
+    auto a = makeSeededRandom(99), b = makeSeededRandom(99);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(RollDice(*a, d), RollDice(*b, d));
+}
+
+class FormulaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.game.hrac.zbran.utok = ParseDice("2k6+1");
+        t.game.hrac.zbran.poskozeni = 3;
+        t.game.hrac.sila = 5;
+    }
+    std::int32_t eval(std::string_view text, FormulaForm form) {
+        return EvaluateFormula(t.game, text, form);
+    }
+    test::TestGame t;
+};
+
+TEST_F(FormulaTest, MarkersTakeTheWeaponStrengthAndFightBonuses) {
+    EXPECT_EQ(eval("#zbran+#sila", FormulaForm::Minimum), 8);
+    EXPECT_EQ(eval("#zbran+#sila", FormulaForm::Maximum), 18);
+    t.game.bonusy.utok = 2;
+    t.game.bonusy.poskozeni = -1;
+    EXPECT_EQ(eval("#sila*10+#poskozeni", FormulaForm::Rolling), 72);
+    EXPECT_EQ(eval("$SILA+#Sila", FormulaForm::Rolling), 5);  // markers are case-sensitive
+    for (int i = 0; i < 50; ++i) {
+        // One roll serves every marker.
+        EXPECT_EQ(eval("#zbran-#zbran", FormulaForm::Rolling), 0);
+        const std::int32_t roll = eval("#zbran", FormulaForm::Rolling);
+        EXPECT_GE(roll, 3);
+        EXPECT_LE(roll, 13);
+    }
+}
+
+}  // namespace
