@@ -3,17 +3,21 @@
 #include <algorithm>
 #include <array>
 
+#include "interpreter/FlowCommands.h"
+#include "interpreter/MenuCommands.h"
+#include "interpreter/PageCommands.h"
+
 namespace morvane {
 namespace {
 
 // Written once: every tag name, its selector and its handler. Selectors 32
 // and 33 select nothing.
 constexpr std::array kCommands = {
-    CommandEntry{"TEXT", 1, nullptr /* cmdText */},  // page text block
-    CommandEntry{"MENU", 2, nullptr /* cmdMenu */},  // menu item
-    CommandEntry{"M", 2, nullptr /* cmdMenu */},  // menu item, short name
+    CommandEntry{"TEXT", 1, cmdText},  // page text block
+    CommandEntry{"MENU", 2, cmdMenu},  // menu item
+    CommandEntry{"M", 2, cmdMenu},  // menu item, short name
     CommandEntry{"PROMENNA", 3, nullptr /* cmdPromenna */},  // set variables
-    CommandEntry{"INFO", 4, nullptr /* cmdInfo */},  // info line
+    CommandEntry{"INFO", 4, cmdInfo},  // info line
     CommandEntry{"SOUBOJ", 5, nullptr},  // fight
     CommandEntry{"ZBRAN", 6, nullptr /* cmdZbran */},  // give or take weapons
     CommandEntry{"ZBROJ", 7, nullptr /* cmdZbroj */},  // give or take armours
@@ -22,8 +26,8 @@ constexpr std::array kCommands = {
     CommandEntry{"OBCHOD", 10, nullptr},  // shop
     CommandEntry{"PENIZE", 11, nullptr /* cmdPenize */},  // money
     CommandEntry{"SAVE", 12, nullptr},  // offer saving
-    CommandEntry{"KONEC", 13, nullptr /* cmdKonec */},  // quit the program
-    CommandEntry{"ZPET", 14, nullptr /* cmdZpet */},  // menu item back
+    CommandEntry{"KONEC", 13, cmdKonec},  // quit the program
+    CommandEntry{"ZPET", 14, cmdZpet},  // menu item back
     CommandEntry{"ZKUSENOSTI", 15, nullptr /* cmdZkusenosti */},  // experience points
     CommandEntry{"XP", 15, nullptr /* cmdZkusenosti */},  // experience points, short name
     CommandEntry{"NAHODA", 16, nullptr /* cmdNahoda */},  // roll dice into variables
@@ -35,12 +39,12 @@ constexpr std::array kCommands = {
     CommandEntry{"OBRATNOST", 22, nullptr /* cmdObratnost */},  // agility
     CommandEntry{"RYCHLOST", 23, nullptr /* cmdRychlost */},  // speed
     CommandEntry{"ENERGIE", 24, nullptr /* cmdEnergie */},  // energy
-    CommandEntry{"OBRAZEK", 25, nullptr /* cmdObrazek */},  // picture in a window
-    CommandEntry{"SMAZATINFO", 26, nullptr /* cmdSmazatInfo */},  // empty the info lines
+    CommandEntry{"OBRAZEK", 25, cmdObrazek},  // picture in a window
+    CommandEntry{"SMAZATINFO", 26, cmdSmazatInfo},  // empty the info lines
     CommandEntry{"KOUZLO", 27, nullptr /* cmdKouzlo */},  // teach or remove spells
     CommandEntry{"UTOK", 28, nullptr /* cmdUtok */},  // teach or remove attacks
     CommandEntry{"AKCE", 28, nullptr /* cmdUtok */},  // teach or remove attacks, other name
-    CommandEntry{"ZMENOTAZKU", 29, nullptr /* cmdZmenOtazku */},  // menu heading
+    CommandEntry{"ZMENOTAZKU", 29, cmdZmenOtazku},  // menu heading
     CommandEntry{"ODSTRANOBJEKT", 30, nullptr /* cmdOdstranObjekt */},  // take story objects
     CommandEntry{"ODSTRANPREDMET", 31, nullptr /* cmdOdstranPredmet */},  // take items
     CommandEntry{"ZVYSPROMENNOU", 34, nullptr /* cmdZvysPromennou */},  // raise variables
@@ -50,8 +54,8 @@ constexpr std::array kCommands = {
     CommandEntry{"ZMENZBROJ", 38, nullptr /* cmdZmenZbroj */},  // equip an armour
     CommandEntry{"ODSTRANZBRAN", 39, nullptr /* cmdOdstranZbran */},  // take weapons
     CommandEntry{"ODSTRANZBROJ", 40, nullptr /* cmdOdstranZbroj */},  // take armours
-    CommandEntry{"ZAPNIINFO", 41, nullptr /* cmdZapniInfo */},  // info lines on
-    CommandEntry{"VYPNIINFO", 42, nullptr /* cmdVypniInfo */},  // info lines off
+    CommandEntry{"ZAPNIINFO", 41, cmdZapniInfo},  // info lines on
+    CommandEntry{"VYPNIINFO", 42, cmdVypniInfo},  // info lines off
     CommandEntry{"POCETPREDMETU", 43, nullptr /* cmdPocetPredmetu */},  // item count into a variable
     CommandEntry{"POCETOBJEKTU", 44, nullptr /* cmdPocetObjektu */},  // object count into a variable
     CommandEntry{"POCETZBRANI", 45, nullptr /* cmdPocetZbrani */},  // weapon count into a variable
@@ -62,29 +66,29 @@ constexpr std::array kCommands = {
     CommandEntry{"AUDIOSTOP", 50, nullptr},  // stop the music
     CommandEntry{"AUDIOPAUSE", 51, nullptr},  // pause the music
     CommandEntry{"AUDIOCONTINUE", 52, nullptr},  // continue the music
-    CommandEntry{"OBRAZEKVTEXTU", 53, nullptr /* cmdObrazekVTextu */},  // picture on the page
+    CommandEntry{"OBRAZEKVTEXTU", 53, cmdObrazekVTextu},  // picture on the page
     CommandEntry{"PRODEJ", 54, nullptr},  // sell screen
-    CommandEntry{"ZAPNICISLALOKACI", 55, nullptr /* cmdZapniCislaLokaci */},  // show location numbers
-    CommandEntry{"VYPNICISLALOKACI", 56, nullptr /* cmdVypniCislaLokaci */},  // hide location numbers
+    CommandEntry{"ZAPNICISLALOKACI", 55, cmdZapniCislaLokaci},  // show location numbers
+    CommandEntry{"VYPNICISLALOKACI", 56, cmdVypniCislaLokaci},  // hide location numbers
     CommandEntry{"ULOZPOCATECNIVLASTNOSTI", 57, nullptr /* cmdUlozPocatecniVlastnosti */},  // remember start attributes
-    CommandEntry{"VYCHOZIBARVATEXTU", 58, nullptr /* cmdVychoziBarvaTextu */},  // default text colour
-    CommandEntry{"VYCHOZIBARVAMENU", 59, nullptr /* cmdVychoziBarvaMenu */},  // default menu colour
+    CommandEntry{"VYCHOZIBARVATEXTU", 58, cmdVychoziBarvaTextu},  // default text colour
+    CommandEntry{"VYCHOZIBARVAMENU", 59, cmdVychoziBarvaMenu},  // default menu colour
     CommandEntry{"VZOREC", 60, nullptr /* cmdVzorec */},  // formula into variables
     CommandEntry{"PREFIX", 61, nullptr /* cmdPrefix */},  // library before every location
     CommandEntry{"SUFFIX", 62, nullptr /* cmdSuffix */},  // library after every location
-    CommandEntry{"ZAKAZPOSTAVUDOCASNE", 63, nullptr /* cmdZakazPostavuDocasne */},  // hide the character button here
-    CommandEntry{"ZAKAZVYBAVENIDOCASNE", 64, nullptr /* cmdZakazVybaveniDocasne */},  // hide the equipment button here
-    CommandEntry{"ZAKAZPOSTAVU", 65, nullptr /* cmdZakazPostavu */},  // hide the character button
-    CommandEntry{"ZAKAZVYBAVENI", 66, nullptr /* cmdZakazVybaveni */},  // hide the equipment button
-    CommandEntry{"POVOLPOSTAVU", 67, nullptr /* cmdPovolPostavu */},  // show the character button
-    CommandEntry{"POVOLVYBAVENI", 68, nullptr /* cmdPovolVybaveni */},  // show the equipment button
-    CommandEntry{"POVOLPOSTAVUDOCASNE", 69, nullptr /* cmdPovolPostavuDocasne */},  // show the character button here
-    CommandEntry{"POVOLVYBAVENIDOCASNE", 70, nullptr /* cmdPovolVybaveniDocasne */},  // show the equipment button here
+    CommandEntry{"ZAKAZPOSTAVUDOCASNE", 63, cmdZakazPostavuDocasne},  // hide the character button here
+    CommandEntry{"ZAKAZVYBAVENIDOCASNE", 64, cmdZakazVybaveniDocasne},  // hide the equipment button here
+    CommandEntry{"ZAKAZPOSTAVU", 65, cmdZakazPostavu},  // hide the character button
+    CommandEntry{"ZAKAZVYBAVENI", 66, cmdZakazVybaveni},  // hide the equipment button
+    CommandEntry{"POVOLPOSTAVU", 67, cmdPovolPostavu},  // show the character button
+    CommandEntry{"POVOLVYBAVENI", 68, cmdPovolVybaveni},  // show the equipment button
+    CommandEntry{"POVOLPOSTAVUDOCASNE", 69, cmdPovolPostavuDocasne},  // show the character button here
+    CommandEntry{"POVOLVYBAVENIDOCASNE", 70, cmdPovolVybaveniDocasne},  // show the equipment button here
     CommandEntry{"VYPISUJPROMENNE", 71, nullptr /* cmdVypisujPromenne */},  // report variable changes
     CommandEntry{"NEVYPISUJPROMENNE", 72, nullptr /* cmdNevypisujPromenne */},  // stop reporting them
     CommandEntry{"SEZNAMPROMENNYCH", 73, nullptr /* cmdSeznamPromennych */},  // variable list on the page
     CommandEntry{"RETEZEC", 74, nullptr /* cmdRetezec */},  // string variables
-    CommandEntry{"CASOVAC", 75, nullptr /* cmdCasovac */},  // countdown
+    CommandEntry{"CASOVAC", 75, cmdCasovac},  // countdown
     CommandEntry{"PRESMERUJ", 76, nullptr /* cmdPresmeruj */},  // switch the story to a library
     CommandEntry{"SEZNAMPROMENNYCHSOUBOR", 77, nullptr /* cmdSeznamPromennychSoubor */},  // variable lists into files
     CommandEntry{"NASTAVPROMENNE", 78, nullptr /* cmdNastavPromenne */},  // set a range of variables
