@@ -4,6 +4,7 @@
 // functions that take the Game (or the part of it they need).
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "base/Platform.h"
@@ -17,6 +18,7 @@
 #include "interpreter/Page.h"
 #include "parser/Command.h"
 #include "parser/GameInitRecord.h"
+#include "parser/StoryStore.h"
 
 namespace morvane {
 
@@ -59,6 +61,13 @@ struct Game {
 
     morvane::bonusy bonusy{};
     std::int32_t vysledeksouboje = 0;
+
+    // The story text with its libraries and constants, and where the game's
+    // files are.
+    StoryStore pribeh;
+    // The game folder: every game file is found below it (the working folder
+    // in the programs, a temporary folder in tests).
+    const std::filesystem::path& gameFolder() const { return pribeh.soubory.gameFolder; }
 
     // The commands of the running location and the run-wide condition counter.
     LocationCommands prikazy;
