@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "character/PossessionCommands.h"
 #include "interpreter/FlowCommands.h"
 #include "interpreter/MenuCommands.h"
 #include "interpreter/PageCommands.h"
@@ -19,10 +20,10 @@ constexpr std::array kCommands = {
     CommandEntry{"PROMENNA", 3, nullptr /* cmdPromenna */},  // set variables
     CommandEntry{"INFO", 4, cmdInfo},  // info line
     CommandEntry{"SOUBOJ", 5, nullptr},  // fight
-    CommandEntry{"ZBRAN", 6, nullptr /* cmdZbran */},  // give or take weapons
-    CommandEntry{"ZBROJ", 7, nullptr /* cmdZbroj */},  // give or take armours
-    CommandEntry{"PREDMET", 8, nullptr /* cmdPredmet */},  // give or take items
-    CommandEntry{"OBJEKT", 9, nullptr /* cmdObjekt */},  // define or give a story object
+    CommandEntry{"ZBRAN", 6, cmdZbran},  // give or take weapons
+    CommandEntry{"ZBROJ", 7, cmdZbroj},  // give or take armours
+    CommandEntry{"PREDMET", 8, cmdPredmet},  // give or take items
+    CommandEntry{"OBJEKT", 9, cmdObjekt},  // define or give a story object
     CommandEntry{"OBCHOD", 10, nullptr},  // shop
     CommandEntry{"PENIZE", 11, nullptr /* cmdPenize */},  // money
     CommandEntry{"SAVE", 12, nullptr},  // offer saving
@@ -41,25 +42,25 @@ constexpr std::array kCommands = {
     CommandEntry{"ENERGIE", 24, nullptr /* cmdEnergie */},  // energy
     CommandEntry{"OBRAZEK", 25, cmdObrazek},  // picture in a window
     CommandEntry{"SMAZATINFO", 26, cmdSmazatInfo},  // empty the info lines
-    CommandEntry{"KOUZLO", 27, nullptr /* cmdKouzlo */},  // teach or remove spells
-    CommandEntry{"UTOK", 28, nullptr /* cmdUtok */},  // teach or remove attacks
-    CommandEntry{"AKCE", 28, nullptr /* cmdUtok */},  // teach or remove attacks, other name
+    CommandEntry{"KOUZLO", 27, cmdKouzlo},  // teach or remove spells
+    CommandEntry{"UTOK", 28, cmdUtok},  // teach or remove attacks
+    CommandEntry{"AKCE", 28, cmdUtok},  // teach or remove attacks, other name
     CommandEntry{"ZMENOTAZKU", 29, cmdZmenOtazku},  // menu heading
-    CommandEntry{"ODSTRANOBJEKT", 30, nullptr /* cmdOdstranObjekt */},  // take story objects
-    CommandEntry{"ODSTRANPREDMET", 31, nullptr /* cmdOdstranPredmet */},  // take items
+    CommandEntry{"ODSTRANOBJEKT", 30, cmdOdstranObjekt},  // take story objects
+    CommandEntry{"ODSTRANPREDMET", 31, cmdOdstranPredmet},  // take items
     CommandEntry{"ZVYSPROMENNOU", 34, nullptr /* cmdZvysPromennou */},  // raise variables
     CommandEntry{"SNIZPROMENNOU", 35, nullptr /* cmdSnizPromennou */},  // lower variables
     CommandEntry{"ZMENJMENO", 36, nullptr /* cmdZmenJmeno */},  // rename the hero
-    CommandEntry{"ZMENZBRAN", 37, nullptr /* cmdZmenZbran */},  // equip a weapon
-    CommandEntry{"ZMENZBROJ", 38, nullptr /* cmdZmenZbroj */},  // equip an armour
-    CommandEntry{"ODSTRANZBRAN", 39, nullptr /* cmdOdstranZbran */},  // take weapons
-    CommandEntry{"ODSTRANZBROJ", 40, nullptr /* cmdOdstranZbroj */},  // take armours
+    CommandEntry{"ZMENZBRAN", 37, cmdZmenZbran},  // equip a weapon
+    CommandEntry{"ZMENZBROJ", 38, cmdZmenZbroj},  // equip an armour
+    CommandEntry{"ODSTRANZBRAN", 39, cmdOdstranZbran},  // take weapons
+    CommandEntry{"ODSTRANZBROJ", 40, cmdOdstranZbroj},  // take armours
     CommandEntry{"ZAPNIINFO", 41, cmdZapniInfo},  // info lines on
     CommandEntry{"VYPNIINFO", 42, cmdVypniInfo},  // info lines off
-    CommandEntry{"POCETPREDMETU", 43, nullptr /* cmdPocetPredmetu */},  // item count into a variable
-    CommandEntry{"POCETOBJEKTU", 44, nullptr /* cmdPocetObjektu */},  // object count into a variable
-    CommandEntry{"POCETZBRANI", 45, nullptr /* cmdPocetZbrani */},  // weapon count into a variable
-    CommandEntry{"POCETZBROJI", 46, nullptr /* cmdPocetZbroji */},  // armour count into a variable
+    CommandEntry{"POCETPREDMETU", 43, cmdPocetPredmetu},  // item count into a variable
+    CommandEntry{"POCETOBJEKTU", 44, cmdPocetObjektu},  // object count into a variable
+    CommandEntry{"POCETZBRANI", 45, cmdPocetZbrani},  // weapon count into a variable
+    CommandEntry{"POCETZBROJI", 46, cmdPocetZbroji},  // armour count into a variable
     CommandEntry{"AUDIOSOUND", 47, nullptr},  // play a sound
     CommandEntry{"AUDIOTRACK", 48, nullptr},  // play a music module
     CommandEntry{"AUDIOSTREAM", 49, nullptr},  // play streamed music
