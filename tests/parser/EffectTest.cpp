@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "base/GameEnded.h"
 #include "base/ScriptError.h"
 #include "parser/Effect.h"
@@ -9,25 +11,15 @@ using namespace morvane;
 
 namespace {
 
+std::tuple<std::string, char, std::int32_t, std::int32_t> parts(const efekt& e) {
+    return {e.nazev.str(), e.operace, e.hodnota, e.cislo};
+}
+
 TEST(Effect, ModifierTextsGiveNameOperatorAmountAndNumber) {
-    efekt e = ParseEffect("Sila + 2");
-    EXPECT_EQ(e.nazev.view(), "sila");
-    EXPECT_EQ(e.operace, '+');
-    EXPECT_EQ(e.hodnota, 2);
-    EXPECT_EQ(e.cislo, 0);
-    e = ParseEffect("promenna7-3");
-    EXPECT_EQ(e.nazev.view(), "promenna");
-    EXPECT_EQ(e.operace, '-');
-    EXPECT_EQ(e.hodnota, 3);
-    EXPECT_EQ(e.cislo, 7);
-    e = ParseEffect("pro1men2na=x5");
-    EXPECT_EQ(e.nazev.view(), "promenna");
-    EXPECT_EQ(e.cislo, 12);
-    EXPECT_EQ(e.operace, '=');
-    EXPECT_EQ(e.hodnota, 5);
-    e = ParseEffect("energie");
-    EXPECT_EQ(e.operace, '0');
-    EXPECT_EQ(e.hodnota, 0);
+    EXPECT_EQ(parts(ParseEffect("Sila + 2")), std::make_tuple("sila", '+', 2, 0));
+    EXPECT_EQ(parts(ParseEffect("promenna7-3")), std::make_tuple("promenna", '-', 3, 7));
+    EXPECT_EQ(parts(ParseEffect("pro1men2na=x5")), std::make_tuple("promenna", '=', 5, 12));
+    EXPECT_EQ(parts(ParseEffect("energie")), std::make_tuple("energie", '0', 0, 0));
     EXPECT_EQ(ParseEffect(std::string(150, 'a') + "+1").nazev.size(), 100u);
     EXPECT_THROW(ParseEffect("sila+"), ScriptError);
     EXPECT_THROW(ParseEffect("sila+99999999999"), ScriptError);
@@ -93,12 +85,9 @@ TEST_F(EffectRules, HitPointsBelowOneShowDeathAndEndTheGame) {
 
 TEST(Category, WordsSelectKindsWithoutRegardToCase) {
     EXPECT_EQ(CategoryCode("zbranezbroje"), 4);
-    EXPECT_EQ(CategoryCode("ZbraneZbroje"), 4);
-    EXPECT_EQ(CategoryCode("zbrojezbrane"), 4);
-    EXPECT_EQ(CategoryCode("predmety"), 3);
+    EXPECT_EQ(CategoryCode("ZbrojeZbrane"), 4);
     EXPECT_EQ(CategoryCode("PREDMETYZBROJE"), 6);
     EXPECT_EQ(CategoryCode("predmetyzbrane"), 5);
-    EXPECT_EQ(CategoryCode("VSE"), 0);
     EXPECT_EQ(CategoryCode("NIC"), 0);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <set>
 
@@ -20,48 +21,26 @@ std::string errorOf(std::string_view formula) {
     return "no error";
 }
 
-TEST(Expression, GrammarPrecedenceAndWhereReadingStops) {
-    EXPECT_EQ(EvaluateExpression("2+3*4"), 14);
-    EXPECT_EQ(EvaluateExpression("(2+3)*4"), 20);
-    EXPECT_EQ(EvaluateExpression("10-2-3"), 5);
-    EXPECT_EQ(EvaluateExpression("12/2*3"), 18);  // equal precedence, left to right
-    EXPECT_EQ(EvaluateExpression(" ( 1 + 2 ) * 3 "), 9);
-    EXPECT_EQ(EvaluateExpression(""), 0);
-    EXPECT_EQ(EvaluateExpression("abc"), 0);
-    EXPECT_EQ(EvaluateExpression("-"), 0);
-    EXPECT_EQ(EvaluateExpression("5 5"), 5);
-    EXPECT_EQ(EvaluateExpression("--5"), -5);
-    EXPECT_EQ(EvaluateExpression("- 5"), 0);
-    EXPECT_EQ(EvaluateExpression("+7"), 7);
-    EXPECT_EQ(EvaluateExpression("5x+1"), 5);
-    EXPECT_EQ(EvaluateExpression("2*3)7"), 6);
-    EXPECT_EQ(EvaluateExpression("2*(3+4]"), 14);
-    // An unclosed parenthesis is closed by the end of the text.
-    EXPECT_EQ(EvaluateExpression("2*(3+4"), 14);
-    EXPECT_EQ(EvaluateExpression("((2+1"), 3);
-}
+struct Case {
+    const char* formula;
+    std::int32_t value;
+};
 
-TEST(Expression, DivisionTruncatesRemainderFollowsTheLeftAndColonRoundsHalvesToEven) {
-    EXPECT_EQ(EvaluateExpression("7/2"), 3);
-    EXPECT_EQ(EvaluateExpression("-7/2"), -3);
-    EXPECT_EQ(EvaluateExpression("-7%2"), -1);
-    EXPECT_EQ(EvaluateExpression("7%-2"), 1);
-    EXPECT_EQ(EvaluateExpression("7:2"), 4);
-    EXPECT_EQ(EvaluateExpression("5:2"), 2);
-    EXPECT_EQ(EvaluateExpression("7:3"), 2);
-    EXPECT_EQ(EvaluateExpression("8:3"), 3);
-    EXPECT_EQ(EvaluateExpression("-7:2"), -4);
-    EXPECT_EQ(EvaluateExpression("-5:2"), -2);
-    EXPECT_EQ(EvaluateExpression("5:-3"), -2);
-    EXPECT_EQ(EvaluateExpression("2147483647:2"), 1073741824);
-}
-
-TEST(Expression, ArithmeticWrapsAt32Bits) {
-    EXPECT_EQ(EvaluateExpression("2147483647+1"), INT_MIN);
-    EXPECT_EQ(EvaluateExpression("65536*65536"), 0);
-    EXPECT_EQ(EvaluateExpression("(0-2147483647-1)/-1"), INT_MIN);
-    EXPECT_EQ(EvaluateExpression("(0-2147483647-1):-1"), INT_MIN);
-    EXPECT_EQ(EvaluateExpression("(0-2147483647-1)%-1"), 0);
+TEST(Expression, GrammarPrecedenceRoundingAndWhereReadingStops) {
+    const Case cases[] = {
+        {"2+3*4", 14}, {"(2+3)*4", 20}, {"10-2-3", 5}, {"12/2*3", 18}, {" ( 1 + 2 ) * 3 ", 9},
+        {"", 0}, {"abc", 0}, {"-", 0}, {"5 5", 5}, {"--5", -5}, {"- 5", 0}, {"+7", 7},
+        {"5x+1", 5}, {"2*3)7", 6}, {"2*(3+4]", 14},
+        // An unclosed parenthesis is closed by the end of the text.
+        {"2*(3+4", 14}, {"((2+1", 3},
+        {"7/2", 3}, {"-7/2", -3}, {"-7%2", -1}, {"7%-2", 1},
+        {"7:2", 4}, {"5:2", 2}, {"7:3", 2}, {"8:3", 3}, {"-7:2", -4}, {"-5:2", -2}, {"5:-3", -2},
+        {"2147483647:2", 1073741824},
+        // Wrapping at 32 bits, also where the quotient leaves the range.
+        {"2147483647+1", INT_MIN}, {"65536*65536", 0}, {"(0-2147483647-1)/-1", INT_MIN},
+        {"(0-2147483647-1):-1", INT_MIN}, {"(0-2147483647-1)%-1", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EvaluateExpression(c.formula), c.value) << c.formula;
 }
 
 TEST(Expression, DivisionByZeroAndRunawayNestingAreErrors) {
@@ -75,9 +54,7 @@ TEST(Expression, DivisionByZeroAndRunawayNestingAreErrors) {
 
 TEST(Dice, TextsGiveCountSidesAndBonus) {
     const kostka d = ParseDice("2k6+1");
-    EXPECT_EQ(d.pocet, 2);
-    EXPECT_EQ(d.strany, 6);
-    EXPECT_EQ(d.bonus, 1);
+    EXPECT_EQ((std::array{d.pocet, d.strany, d.bonus}), (std::array{2, 6, 1}));
     EXPECT_EQ(ParseDice("3k10").bonus, 0);
     EXPECT_EQ(ParseDice("1k6-2").bonus, -2);
     EXPECT_EQ(ParseDice("1k6;+2").bonus, 0);
@@ -89,26 +66,21 @@ TEST(Dice, TextsGiveCountSidesAndBonus) {
 TEST(Dice, RollsStayWithinTheBoundsAndFollowTheSeed) {
     auto random = makeSeededRandom(7);
     const kostka d = ParseDice("2k6+1");
-    EXPECT_EQ(DiceMinimum(d), 3);
-    EXPECT_EQ(DiceMaximum(d), 13);
     std::set<std::int32_t> seen;
     for (int i = 0; i < 500; ++i) seen.insert(RollDice(*random, d));
     EXPECT_EQ(seen.size(), 11u);
-    EXPECT_EQ(*seen.begin(), 3);
-    EXPECT_EQ(*seen.rbegin(), 13);
-
+    EXPECT_EQ(*seen.begin(), DiceMinimum(d));
+    EXPECT_EQ(*seen.rbegin(), DiceMaximum(d));
+    EXPECT_EQ(DiceMaximum(d), 13);
     EXPECT_EQ(RollDice(*random, ParseDice("1k1+0")), 1);
     EXPECT_EQ(RollDice(*random, ParseDice("0k6+3")), 3);
-    // A die without sides shows 1, and the bounds agree with that.
-    const kostka noSides = ParseDice("2k0");
-    EXPECT_EQ(RollDice(*random, noSides), 2);
-    EXPECT_EQ(DiceMinimum(noSides), 2);
-    EXPECT_EQ(DiceMaximum(noSides), 2);
-    const kostka negative{6, -2, 4};
-    EXPECT_EQ(RollDice(*random, negative), 4);
-    EXPECT_EQ(DiceMinimum(negative), 4);
-    EXPECT_EQ(DiceMaximum(negative), 4);
-
+    // A die without sides shows 1, no dice are rolled for a negative count,
+    // and the bounds agree with both.
+    for (const kostka odd : {kostka{0, 2, 0}, kostka{6, -2, 4}}) {
+        const std::int32_t roll = RollDice(*random, odd);
+        EXPECT_EQ(DiceMinimum(odd), roll);
+        EXPECT_EQ(DiceMaximum(odd), roll);
+    }
     auto a = makeSeededRandom(99), b = makeSeededRandom(99);
     for (int i = 0; i < 20; ++i) EXPECT_EQ(RollDice(*a, d), RollDice(*b, d));
 }
