@@ -1,5 +1,9 @@
 #include "parser/Command.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 #include "parser/Condition.h"
 
 namespace morvane {
@@ -38,28 +42,66 @@ std::string attributeName(std::string_view written) {
 }
 
 // Reads the attributes that follow the tag name, from `i` (the separator byte
-// right after the name) to the tag's ">".
+// right after the name) to the tag's ">". Those past kMaxAttributes are read
+// over but not kept.
 void readAttributes(std::string_view text, std::size_t i, tagg& tag) {
     constexpr auto npos = std::string_view::npos;
+    // Gathered here first so that the record's list is allocated just once.
+    std::array<param, kMaxAttributes> found;
+    std::size_t count = 0;
     while (i < text.size() && text[i] != '>') {
         ++i;  // the separator after the name, or the closing quote of a value
         while (i < text.size() && text[i] == ' ') ++i;
-        if (i >= text.size() || text[i] == '>') return;
+        if (i >= text.size() || text[i] == '>') break;
         // An attribute that the tag's end cuts short is left out; no complete
         // attribute can follow it, since its "=" or quote was the last one.
         const std::size_t equals = text.find('=', i);
-        if (equals == npos) return;
+        if (equals == npos) break;
         const std::size_t open = text.find('"', equals);
-        if (open == npos) return;
+        if (open == npos) break;
         const std::size_t close = text.find('"', open + 1);
-        if (close == npos) return;
-        if (tag.parametry.size() < static_cast<std::size_t>(kMaxAttributes)) {
-            tag.parametry.push_back(param{attributeName(text.substr(i, equals - i)),
-                                          std::string(text.substr(open + 1, close - open - 1))});
+        if (close == npos) break;
+        if (count < found.size()) {
+            found[count].nazev = attributeName(text.substr(i, equals - i));
+            found[count++].hodnota.assign(text.substr(open + 1, close - open - 1));
         }
         i = close;
     }
+    const auto end = found.begin() + static_cast<std::ptrdiff_t>(count);
+    tag.parametry.assign(std::make_move_iterator(found.begin()), std::make_move_iterator(end));
 }
+
+// Finds the bytes that the scan acts on ("[", "]" and "<") with one memchr
+// per byte kind, instead of looking at every byte of the text between them.
+class MeaningfulBytes {
+public:
+    explicit MeaningfulBytes(std::string_view source) : source_(source) {
+        for (std::size_t k = 0; k < kKinds; ++k) next_[k] = find(kBytes[k], 0);
+    }
+
+    // The first meaningful byte at or after `position`; the source's size
+    // when there is none.
+    std::size_t from(std::size_t position) {
+        std::size_t first = source_.size();
+        for (std::size_t k = 0; k < kKinds; ++k) {
+            if (next_[k] < position) next_[k] = find(kBytes[k], position);
+            first = std::min(first, next_[k]);
+        }
+        return first;
+    }
+
+private:
+    static constexpr std::size_t kKinds = 3;
+    static constexpr char kBytes[kKinds] = {'[', ']', '<'};
+
+    std::size_t find(char c, std::size_t position) const {
+        const std::size_t at = source_.find(c, position);
+        return at == std::string_view::npos ? source_.size() : at;
+    }
+
+    std::string_view source_;
+    std::size_t next_[kKinds]{};
+};
 
 }  // namespace
 
@@ -70,7 +112,9 @@ std::optional<tagg> ParseTag(std::string_view source, std::size_t position) {
     if (isLocationMarker(text)) return std::nullopt;
     tagg tag;
     std::size_t i = 0;
-    while (i < text.size() && isAsciiLetter(text[i])) tag.nazev += asciiUpper(text[i++]);
+    while (i < text.size() && isAsciiLetter(text[i])) ++i;
+    tag.nazev.assign(text.substr(0, i));
+    for (char& c : tag.nazev) c = asciiUpper(c);
     readAttributes(text, i, tag);
     return tag;
 }
@@ -86,7 +130,8 @@ void ScanLocation(std::string_view source, LocationCommands& commands,
     if (commands.hloubka < 0) commands.hloubka = 0;
     if (commands.hloubka > kMaxNesting) commands.hloubka = kMaxNesting;
     bool inBracket = false;
-    for (std::size_t i = 0; i < source.size(); ++i) {
+    MeaningfulBytes bytes(source);
+    for (std::size_t i = bytes.from(0); i < source.size(); i = bytes.from(i + 1)) {
         const char c = source[i];
         if (c == ']') {
             inBracket = false;

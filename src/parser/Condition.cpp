@@ -9,7 +9,7 @@ namespace morvane {
 namespace {
 
 struct KeyWord {
-    const char* word;
+    std::string_view word;
     std::int32_t code;  // klic; 0 for the two words that set a flag instead
 };
 
@@ -30,7 +30,7 @@ char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 
 // Marks the condition with the key that `word` spells so far, if any. Called
 // after every letter, so a key is taken as soon as its letters are all there
 // and a longer key ("ZBRANIALL" after "ZBRANI") replaces it later.
-void recogniseKey(const std::string& word, podminka& condition) {
+void recogniseKey(std::string_view word, podminka& condition) {
     for (const KeyWord& key : kKeyWords) {
         if (word != key.word) continue;
         if (key.code != 0) condition.klic = key.code;

@@ -81,7 +81,9 @@ TEST(ScanLocation, BlocksGuardTheirTagsOutermostFirst) {
 
 TEST(ScanLocation, CapacitiesAreNeverExceeded) {
     std::string tag = "<T";
-    for (int i = 1; i <= 11; ++i) tag += " A" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    for (int i = 1; i <= 11; ++i) {
+        tag += " A" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    }
     const Scan attributes(tag + ">");
     ASSERT_EQ(attributes.prikazy().size(), 1u);
     ASSERT_EQ(attributes.prikazy()[0].tag.parametry.size(), 10u);
