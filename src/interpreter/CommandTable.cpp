@@ -5,6 +5,7 @@
 
 #include "character/PossessionCommands.h"
 #include "interpreter/FlowCommands.h"
+#include "interpreter/LibraryCommands.h"
 #include "interpreter/MenuCommands.h"
 #include "interpreter/PageCommands.h"
 
@@ -75,8 +76,8 @@ constexpr std::array kCommands = {
     CommandEntry{"VYCHOZIBARVATEXTU", 58, cmdVychoziBarvaTextu},  // default text colour
     CommandEntry{"VYCHOZIBARVAMENU", 59, cmdVychoziBarvaMenu},  // default menu colour
     CommandEntry{"VZOREC", 60, nullptr /* cmdVzorec */},  // formula into variables
-    CommandEntry{"PREFIX", 61, nullptr /* cmdPrefix */},  // library before every location
-    CommandEntry{"SUFFIX", 62, nullptr /* cmdSuffix */},  // library after every location
+    CommandEntry{"PREFIX", 61, cmdPrefix},  // library before every location
+    CommandEntry{"SUFFIX", 62, cmdSuffix},  // library after every location
     CommandEntry{"ZAKAZPOSTAVUDOCASNE", 63, cmdZakazPostavuDocasne},  // hide the character button here
     CommandEntry{"ZAKAZVYBAVENIDOCASNE", 64, cmdZakazVybaveniDocasne},  // hide the equipment button here
     CommandEntry{"ZAKAZPOSTAVU", 65, cmdZakazPostavu},  // hide the character button
@@ -90,7 +91,7 @@ constexpr std::array kCommands = {
     CommandEntry{"SEZNAMPROMENNYCH", 73, nullptr /* cmdSeznamPromennych */},  // variable list on the page
     CommandEntry{"RETEZEC", 74, nullptr /* cmdRetezec */},  // string variables
     CommandEntry{"CASOVAC", 75, cmdCasovac},  // countdown
-    CommandEntry{"PRESMERUJ", 76, nullptr /* cmdPresmeruj */},  // switch the story to a library
+    CommandEntry{"PRESMERUJ", 76, cmdPresmeruj},  // switch the story to a library
     CommandEntry{"SEZNAMPROMENNYCHSOUBOR", 77, nullptr /* cmdSeznamPromennychSoubor */},  // variable lists into files
     CommandEntry{"NASTAVPROMENNE", 78, nullptr /* cmdNastavPromenne */},  // set a range of variables
 };

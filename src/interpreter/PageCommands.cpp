@@ -17,12 +17,11 @@ const std::string kPictureFolder = "./obrazky/";
 // "Ano" included, switches them off.
 bool isAno(std::string_view value) { return value == "ano"; }
 
-// Whether the game's picture folder holds a file of this name. A folder of
-// that name is no picture.
+// Whether the game folder holds a file at this path (relative to the game
+// folder, as pictures are named on the page). A folder is no picture.
 bool PictureExists(const Game& game, const std::string& path) {
-    (void)game;
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::is_regular_file(game.gameFolder() / path, error);
 }
 
 // Reads the picture size attributes: giving either of "SIRKA" and "VYSKA"
