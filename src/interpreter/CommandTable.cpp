@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "character/AttributeCommands.h"
 #include "character/PossessionCommands.h"
 #include "interpreter/FlowCommands.h"
 #include "interpreter/LibraryCommands.h"
 #include "interpreter/MenuCommands.h"
 #include "interpreter/PageCommands.h"
+#include "interpreter/VariableCommands.h"
 
 namespace morvane {
 namespace {
@@ -18,7 +20,7 @@ constexpr std::array kCommands = {
     CommandEntry{"TEXT", 1, cmdText},  // page text block
     CommandEntry{"MENU", 2, cmdMenu},  // menu item
     CommandEntry{"M", 2, cmdMenu},  // menu item, short name
-    CommandEntry{"PROMENNA", 3, nullptr /* cmdPromenna */},  // set variables
+    CommandEntry{"PROMENNA", 3, cmdPromenna},  // set variables
     CommandEntry{"INFO", 4, cmdInfo},  // info line
     CommandEntry{"SOUBOJ", 5, nullptr},  // fight
     CommandEntry{"ZBRAN", 6, cmdZbran},  // give or take weapons
@@ -26,21 +28,21 @@ constexpr std::array kCommands = {
     CommandEntry{"PREDMET", 8, cmdPredmet},  // give or take items
     CommandEntry{"OBJEKT", 9, cmdObjekt},  // define or give a story object
     CommandEntry{"OBCHOD", 10, nullptr},  // shop
-    CommandEntry{"PENIZE", 11, nullptr /* cmdPenize */},  // money
+    CommandEntry{"PENIZE", 11, cmdPenize},  // money
     CommandEntry{"SAVE", 12, nullptr},  // offer saving
     CommandEntry{"KONEC", 13, cmdKonec},  // quit the program
     CommandEntry{"ZPET", 14, cmdZpet},  // menu item back
-    CommandEntry{"ZKUSENOSTI", 15, nullptr /* cmdZkusenosti */},  // experience points
-    CommandEntry{"XP", 15, nullptr /* cmdZkusenosti */},  // experience points, short name
-    CommandEntry{"NAHODA", 16, nullptr /* cmdNahoda */},  // roll dice into variables
-    CommandEntry{"ZIVOTY", 17, nullptr /* cmdZivoty */},  // hit points
-    CommandEntry{"MANA", 18, nullptr /* cmdMana */},  // mana
-    CommandEntry{"MAXZIVOTY", 19, nullptr /* cmdMaxZivoty */},  // maximum hit points
-    CommandEntry{"MAXMANA", 20, nullptr /* cmdMaxMana */},  // maximum mana
-    CommandEntry{"SILA", 21, nullptr /* cmdSila */},  // strength
-    CommandEntry{"OBRATNOST", 22, nullptr /* cmdObratnost */},  // agility
-    CommandEntry{"RYCHLOST", 23, nullptr /* cmdRychlost */},  // speed
-    CommandEntry{"ENERGIE", 24, nullptr /* cmdEnergie */},  // energy
+    CommandEntry{"ZKUSENOSTI", 15, cmdZkusenosti},  // experience points
+    CommandEntry{"XP", 15, cmdZkusenosti},  // experience points, short name
+    CommandEntry{"NAHODA", 16, cmdNahoda},  // roll dice into variables
+    CommandEntry{"ZIVOTY", 17, cmdZivoty},  // hit points
+    CommandEntry{"MANA", 18, cmdMana},  // mana
+    CommandEntry{"MAXZIVOTY", 19, cmdMaxZivoty},  // maximum hit points
+    CommandEntry{"MAXMANA", 20, cmdMaxMana},  // maximum mana
+    CommandEntry{"SILA", 21, cmdSila},  // strength
+    CommandEntry{"OBRATNOST", 22, cmdObratnost},  // agility
+    CommandEntry{"RYCHLOST", 23, cmdRychlost},  // speed
+    CommandEntry{"ENERGIE", 24, cmdEnergie},  // energy
     CommandEntry{"OBRAZEK", 25, cmdObrazek},  // picture in a window
     CommandEntry{"SMAZATINFO", 26, cmdSmazatInfo},  // empty the info lines
     CommandEntry{"KOUZLO", 27, cmdKouzlo},  // teach or remove spells
@@ -49,9 +51,9 @@ constexpr std::array kCommands = {
     CommandEntry{"ZMENOTAZKU", 29, cmdZmenOtazku},  // menu heading
     CommandEntry{"ODSTRANOBJEKT", 30, cmdOdstranObjekt},  // take story objects
     CommandEntry{"ODSTRANPREDMET", 31, cmdOdstranPredmet},  // take items
-    CommandEntry{"ZVYSPROMENNOU", 34, nullptr /* cmdZvysPromennou */},  // raise variables
-    CommandEntry{"SNIZPROMENNOU", 35, nullptr /* cmdSnizPromennou */},  // lower variables
-    CommandEntry{"ZMENJMENO", 36, nullptr /* cmdZmenJmeno */},  // rename the hero
+    CommandEntry{"ZVYSPROMENNOU", 34, cmdZvysPromennou},  // raise variables
+    CommandEntry{"SNIZPROMENNOU", 35, cmdSnizPromennou},  // lower variables
+    CommandEntry{"ZMENJMENO", 36, cmdZmenJmeno},  // rename the hero
     CommandEntry{"ZMENZBRAN", 37, cmdZmenZbran},  // equip a weapon
     CommandEntry{"ZMENZBROJ", 38, cmdZmenZbroj},  // equip an armour
     CommandEntry{"ODSTRANZBRAN", 39, cmdOdstranZbran},  // take weapons
@@ -72,10 +74,10 @@ constexpr std::array kCommands = {
     CommandEntry{"PRODEJ", 54, nullptr},  // sell screen
     CommandEntry{"ZAPNICISLALOKACI", 55, cmdZapniCislaLokaci},  // show location numbers
     CommandEntry{"VYPNICISLALOKACI", 56, cmdVypniCislaLokaci},  // hide location numbers
-    CommandEntry{"ULOZPOCATECNIVLASTNOSTI", 57, nullptr /* cmdUlozPocatecniVlastnosti */},  // remember start attributes
+    CommandEntry{"ULOZPOCATECNIVLASTNOSTI", 57, cmdUlozPocatecniVlastnosti},  // remember start attributes
     CommandEntry{"VYCHOZIBARVATEXTU", 58, cmdVychoziBarvaTextu},  // default text colour
     CommandEntry{"VYCHOZIBARVAMENU", 59, cmdVychoziBarvaMenu},  // default menu colour
-    CommandEntry{"VZOREC", 60, nullptr /* cmdVzorec */},  // formula into variables
+    CommandEntry{"VZOREC", 60, cmdVzorec},  // formula into variables
     CommandEntry{"PREFIX", 61, cmdPrefix},  // library before every location
     CommandEntry{"SUFFIX", 62, cmdSuffix},  // library after every location
     CommandEntry{"ZAKAZPOSTAVUDOCASNE", 63, cmdZakazPostavuDocasne},  // hide the character button here
@@ -86,14 +88,14 @@ constexpr std::array kCommands = {
     CommandEntry{"POVOLVYBAVENI", 68, cmdPovolVybaveni},  // show the equipment button
     CommandEntry{"POVOLPOSTAVUDOCASNE", 69, cmdPovolPostavuDocasne},  // show the character button here
     CommandEntry{"POVOLVYBAVENIDOCASNE", 70, cmdPovolVybaveniDocasne},  // show the equipment button here
-    CommandEntry{"VYPISUJPROMENNE", 71, nullptr /* cmdVypisujPromenne */},  // report variable changes
-    CommandEntry{"NEVYPISUJPROMENNE", 72, nullptr /* cmdNevypisujPromenne */},  // stop reporting them
-    CommandEntry{"SEZNAMPROMENNYCH", 73, nullptr /* cmdSeznamPromennych */},  // variable list on the page
-    CommandEntry{"RETEZEC", 74, nullptr /* cmdRetezec */},  // string variables
+    CommandEntry{"VYPISUJPROMENNE", 71, cmdVypisujPromenne},  // report variable changes
+    CommandEntry{"NEVYPISUJPROMENNE", 72, cmdNevypisujPromenne},  // stop reporting them
+    CommandEntry{"SEZNAMPROMENNYCH", 73, cmdSeznamPromennych},  // variable list on the page
+    CommandEntry{"RETEZEC", 74, cmdRetezec},  // string variables
     CommandEntry{"CASOVAC", 75, cmdCasovac},  // countdown
     CommandEntry{"PRESMERUJ", 76, cmdPresmeruj},  // switch the story to a library
-    CommandEntry{"SEZNAMPROMENNYCHSOUBOR", 77, nullptr /* cmdSeznamPromennychSoubor */},  // variable lists into files
-    CommandEntry{"NASTAVPROMENNE", 78, nullptr /* cmdNastavPromenne */},  // set a range of variables
+    CommandEntry{"SEZNAMPROMENNYCHSOUBOR", 77, cmdSeznamPromennychSoubor},  // variable lists into files
+    CommandEntry{"NASTAVPROMENNE", 78, cmdNastavPromenne},  // set a range of variables
 };
 
 }  // namespace

@@ -27,6 +27,7 @@ struct PageText {
     std::string weblink;     // address opened when clicked; empty: none
     std::int32_t left = 230;
     bool napoveda = false;  // the help text, which the window shows in its own place
+    bool pevnasirka = false;  // a table (the variable list): a fixed-width font, unwrapped
 };
 
 // One picture of the page. The window sizes and places it: a picture given no
