@@ -4,14 +4,13 @@
 #include <array>
 #include <iterator>
 
+#include "parser/CharClass.h"
 #include "parser/Condition.h"
 
 namespace morvane {
 
 namespace {
 
-bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The bytes after the "<" up to and including the first ">". There is no
@@ -26,7 +25,7 @@ std::string_view tagText(std::string_view source, std::size_t position) {
 // A marker such as "<12>" that opens a location in the story; "<>" counts too.
 bool isLocationMarker(std::string_view text) {
     for (char c : text) {
-        if (!isDigit(c) && c != '>') return false;
+        if (!isScriptDigit(c) && c != '>') return false;
     }
     return true;
 }
@@ -36,7 +35,7 @@ bool isLocationMarker(std::string_view text) {
 std::string attributeName(std::string_view written) {
     std::string name;
     for (char c : written) {
-        if (isAsciiLetter(c) || isDigit(c)) name += asciiUpper(c);
+        if (isScriptLetter(c) || isScriptDigit(c)) name += asciiUpper(c);
     }
     return name;
 }
@@ -112,7 +111,7 @@ std::optional<tagg> ParseTag(std::string_view source, std::size_t position) {
     if (isLocationMarker(text)) return std::nullopt;
     tagg tag;
     std::size_t i = 0;
-    while (i < text.size() && isAsciiLetter(text[i])) ++i;
+    while (i < text.size() && isScriptLetter(text[i])) ++i;
     tag.nazev.assign(text.substr(0, i));
     for (char& c : tag.nazev) c = asciiUpper(c);
     readAttributes(text, i, tag);

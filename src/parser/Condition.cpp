@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/Numbers.h"
+#include "parser/CharClass.h"
 
 namespace morvane {
 
@@ -22,8 +23,7 @@ constexpr std::array<KeyWord, 18> kKeyWords{{
     {"PREDMET", 0},     {"OBJEKT", 0},
 }};
 
-bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isOperandByte(char c) { return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '$'; }
+bool isOperandByte(char c) { return isScriptLetter(c) || isScriptDigit(c) || c == '$'; }
 bool isComparisonByte(char c) { return c == '<' || c == '=' || c == '>'; }
 char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -78,7 +78,7 @@ podminka ParseCondition(std::string_view text, std::size_t start, std::int32_t& 
     Reader in{conditionText(text, start)};
     in.skipBlanks();
     std::string word;
-    while (in.has(isAsciiLetter)) {
+    while (in.has(isScriptLetter)) {
         word += asciiUpper(in.text[in.i++]);
         recogniseKey(word, condition);
     }

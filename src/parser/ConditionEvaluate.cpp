@@ -132,10 +132,12 @@ std::string comparisonText(Comparison op) {
 }  // namespace
 
 bool EvaluateCondition(const Game& game, podminka condition) {
-    // Both operands are converted before anything is read, so a key condition
-    // still needs a number in the left place.
-    const std::int32_t n = toInteger(substituted(game, condition.levy));
-    const std::int32_t m = toInteger(substituted(game, condition.pravy));
+    // Both operands are substituted, then converted, before anything is read,
+    // so a key condition still needs a number in the left place.
+    const std::string levy = substituted(game, condition.levy);
+    const std::string pravy = substituted(game, condition.pravy);
+    const std::int32_t n = toInteger(levy);
+    const std::int32_t m = toInteger(pravy);
     const std::int32_t right = condition.pravyjepromenna ? variable(game, m) : m;
     return compare(comparisonOf(condition.porovnani.view()), leftValue(game, condition, n), right);
 }

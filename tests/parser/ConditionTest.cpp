@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
-#include "game/Game.h"
 #include "parser/Condition.h"
-#include "support/FakeFrontend.h"
+#include "support/TestGame.h"
 
 using namespace morvane;
 
 namespace {
-
-class FixedClock : public Clock {
-public:
-    LocalTime now() const override { return LocalTime{2024, 3, 5, 14, 30, 0}; }
-};
 
 // A condition as a location writes it, with its "[".
 podminka parse(std::string_view text) {
@@ -25,10 +17,8 @@ podminka parse(std::string_view text) {
 
 class ConditionGame : public ::testing::Test {
 protected:
-    test::FakeFrontend frontend;
-    FixedClock clock;
-    std::unique_ptr<RandomSource> random = makeSeededRandom(1);
-    Game game{frontend, clock, *random};
+    test::TestGame setup;
+    Game& game = setup.game;
 
     std::int32_t& variable(int n) { return game.stavhry.promenne[n - 1]; }
     bool holds(std::string_view text) { return EvaluateCondition(game, parse(text)); }
