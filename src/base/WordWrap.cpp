@@ -41,9 +41,6 @@ std::string wrapText(std::string_view text, int maxColumn) {
         if (quote == 0 && (existingBreak || (column > maxColumn && mayBreak))) {
             column = static_cast<int>(pos - static_cast<std::size_t>(breakPos));
             out.append(text.substr(lineStart, static_cast<std::size_t>(breakPos) - lineStart + 1));
-            if (!isQuoteChar(c))
-                while (pos < n && (isBreakChar(text[pos]) || text[pos] == '\r' || text[pos] == '\n'))
-                    ++pos;
             if (!existingBreak && pos < n) out.append("\r\n");
             lineStart = static_cast<std::size_t>(breakPos) + 1;
             existingBreak = false;

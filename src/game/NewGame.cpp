@@ -1,0 +1,73 @@
+#include "game/NewGame.h"
+
+#include "character/Equipment.h"
+#include "character/Hero.h"
+#include "content/ContentLoader.h"
+#include "game/Game.h"
+#include "interpreter/ChangeLoc.h"
+#include "parser/Constants.h"
+
+namespace morvane {
+namespace {
+
+// A game read in an earlier game of this run may have been redirected or
+// expanded with that game's constants: read it again from the files.
+void ForgetStory(Game& game) {
+    game.pribeh.nacteno = false;
+    ReplaceStory(game.pribeh, std::string());
+    game.pribeh.puvodniskript.clear();
+}
+
+void ResetState(Game& game) {
+    stavhry& s = game.stavhry;
+    for (auto& value : s.promenne) value = 0;
+    for (auto& text : s.retezce) text.assign("");
+    s.knihovna.assign("");
+    s.prefixzapnut = 0;
+    s.suffixzapnut = 0;
+    s.postavapovolena = 1;
+    s.vybavenipovoleno = 1;
+    s.pocetpolozek = 0;
+    s.lokace = 1;
+    s.barvamenu = kWhite;
+    s.barvatextu = kWhite;
+    s.barvaotazky = kWhite;
+    s.otazka.assign(cz("Co uděláš?"));
+    s.cislalokaci = 0;
+    s.titulhry.assign(game.definice.titulhry.view());
+    s.nazevhry.assign(game.definice.nazevhry.view());
+}
+
+}  // namespace
+
+void PrepareGame(Game& game) {
+    ForgetStory(game);
+    ResetGameLists(game.pribeh);
+    game.pribeh.soubory.nazevhry = game.definice.nazevhry.str();
+    game.historie = {};
+    game.infozapnuto = true;
+    game.cilovalokace = 1;
+    game.odlozenalokace = 0;
+    game.casovac = Casovac{};
+    game.okno = WindowState{};
+    game.hlavni = Hlavni{};
+    ResetState(game);
+    NewGameHero(game);
+    LoadConstants(game.pribeh, game.frontend);
+    LoadContentTables(game);
+    EquipStartingGear(game);
+}
+
+void StartNewGame(Game& game) {
+    PrepareGame(game);
+    Button1Click(game);
+}
+
+void KonecClick(Game& game) {
+    game.pribeh.seznamknihoven.clear();
+    game.pribeh.prefix.reset();
+    game.pribeh.suffix.reset();
+    game.okno.quitRequested = true;
+}
+
+}  // namespace morvane
