@@ -11,7 +11,9 @@
 #include "base/Table.h"
 #include "base/Win1250.h"
 #include "character/HeroRecord.h"
+#include "combat/Enemy.h"
 #include "combat/FightRecord.h"
+#include "combat/FightState.h"
 #include "content/ContentRecords.h"
 #include "interpreter/Frontend.h"
 #include "interpreter/GameStateRecord.h"
@@ -61,6 +63,9 @@ struct Game {
 
     morvane::bonusy bonusy{};
     std::int32_t vysledeksouboje = 0;
+    // The enemy of the current or last fight, and that fight's state.
+    enemy nepritel;
+    FightState souboj;
 
     // The story text with its libraries and constants, and where the game's
     // files are.

@@ -5,6 +5,7 @@
 
 #include "character/AttributeCommands.h"
 #include "character/PossessionCommands.h"
+#include "combat/FightCommand.h"
 #include "interpreter/FlowCommands.h"
 #include "interpreter/LibraryCommands.h"
 #include "interpreter/MenuCommands.h"
@@ -22,7 +23,7 @@ constexpr std::array kCommands = {
     CommandEntry{"M", 2, cmdMenu},  // menu item, short name
     CommandEntry{"PROMENNA", 3, cmdPromenna},  // set variables
     CommandEntry{"INFO", 4, cmdInfo},  // info line
-    CommandEntry{"SOUBOJ", 5, nullptr},  // fight
+    CommandEntry{"SOUBOJ", 5, cmdSouboj},  // fight
     CommandEntry{"ZBRAN", 6, cmdZbran},  // give or take weapons
     CommandEntry{"ZBROJ", 7, cmdZbroj},  // give or take armours
     CommandEntry{"PREDMET", 8, cmdPredmet},  // give or take items

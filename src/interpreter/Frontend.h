@@ -30,6 +30,12 @@ public:
     // front end ends the program.
     virtual void showDeath() = 0;
 
+    // The combat screen, shown modally while a fight runs. The front end shows
+    // DescribeFight(game) and hands each hover and click to the fight
+    // operations of combat/FightView.h until FightOpen(game) is false, then
+    // returns. GameEnded raised by an operation passes through it.
+    virtual void showFight() = 0;
+
     // The picture window ("OBRAZEK"), shown modally until the player clicks
     // the picture. `file` is the picture's path in the game folder
     // ("./obrazky/NAME"); with `ownSize` the picture keeps its own size,

@@ -2,6 +2,7 @@
 // A scripted stand-in for the user interface: it records what the core asked
 // to show and answers modal screens as a test tells it to.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ public:
     void historyChanged() override { ++historyRepaints; }
     void closeSideScreens() override { ++sideScreensClosed; }
     void showDeath() override { ++deaths; }
+    // Plays the fight through `fight`, which the test sets (clicks and hovers).
+    void showFight() override {
+        ++fights;
+        if (fight) fight();
+    }
     void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                      bool ownSize, const std::string& caption) override {
         pictures.push_back(Picture{file, width, height, ownSize, caption});
@@ -33,6 +39,8 @@ public:
     int historyRepaints = 0;
     int sideScreensClosed = 0;
     int deaths = 0;
+    int fights = 0;
+    std::function<void()> fight;
     std::vector<Picture> pictures;
 };
 
