@@ -104,9 +104,7 @@ void describeObject(obj& object, const tagg& tag) {
 
 void cmdZbran(Game& game, const tagg& tag) { gain(game, tag, game.zbrane, "zbraň ", "aqua"); }
 void cmdZbroj(Game& game, const tagg& tag) { gain(game, tag, game.zbroje, "zbroj ", "white"); }
-void cmdPredmet(Game& game, const tagg& tag) {
-    gain(game, tag, game.predmety, "předmět ", "lime");
-}
+void cmdPredmet(Game& game, const tagg& tag) { gain(game, tag, game.predmety, "předmět ", "lime"); }
 
 void cmdObjekt(Game& game, const tagg& tag) {
     bool numbered = false;
