@@ -1,0 +1,80 @@
+#include "parser/LocationSource.h"
+
+#include "base/Numbers.h"
+#include "base/Win1250.h"
+#include "parser/Constants.h"
+#include "parser/Libraries.h"
+
+namespace morvane {
+namespace {
+
+// Expands libraries and constants in the story, as every location load does,
+// unless the last pass showed that the story can no longer change.
+void prepareStory(StoryStore& store, Frontend& frontend) {
+    StoryCache& cache = store.cache;
+    if (cache.settled && cache.settledSize == store.skript.size()) return;
+    cache.settled = false;
+    cache.markers.clear();
+    const std::string before = store.skript;
+    ExpandLibraries(store, frontend, store.skript);
+    ApplyConstants(store, store.skript);
+    if (store.skript != before) return;
+    cache.settled = true;
+    cache.settledSize = store.skript.size();
+    cache.markers.build(store.skript);
+}
+
+std::optional<std::size_t> findMarker(const StoryStore& store, const std::string& marker) {
+    if (store.cache.settled && store.cache.markers.built()) return store.cache.markers.find(marker);
+    const std::size_t at = store.skript.find(marker);
+    if (at == std::string::npos) return std::nullopt;
+    return at;
+}
+
+std::string marker(std::int32_t n) { return "<" + toText(n) + ">"; }
+
+}  // namespace
+
+// Reads the story file whole, up to its first 0x1A.
+bool ReadStory(StoryStore& store, Frontend& frontend) {
+    const GameText story = ReadGameFile(store.soubory, frontend, "data");
+    if (!story) {
+        // A damaged scrambled story has been reported by its own message.
+        if (story.status == FileStatus::Unreadable)
+            frontend.reportError(cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
+        return false;
+    }
+    ReplaceStory(store, store.skript + story.text);
+    store.puvodniskript = store.skript;
+    store.nacteno = true;
+    return true;
+}
+
+std::string LoadLocationSource(StoryStore& store, Frontend& frontend, std::int32_t n,
+                               bool prefixzapnut, bool suffixzapnut) {
+    store.bezprefixu = false;
+    store.bezsuffixu = false;
+    if (!store.nacteno && !ReadStory(store, frontend)) return {};
+    prepareStory(store, frontend);
+    const std::string own = marker(n);
+    const auto start = findMarker(store, own);
+    const auto next = findMarker(store, marker(wrapAdd(n, 1)));
+    if (!start) {
+        frontend.showMessage("Nenalezeno lokace " + own);
+        return {};
+    }
+    std::string source;
+    if (next && *next < *start)
+        frontend.showMessage(cz("Chybné pořadí lokací!"));
+    else
+        source = store.skript.substr(*start, next ? *next - *start : std::string::npos);
+    store.bezprefixu = source.find("#noprefix;") != std::string::npos;
+    store.bezsuffixu = source.find("#nosuffix;") != std::string::npos;
+    const TMyPlugin* prefix = libraryAt(store, store.prefix);
+    const TMyPlugin* suffix = libraryAt(store, store.suffix);
+    if (prefix && prefixzapnut && !store.bezprefixu) source.insert(0, prefix->obsah);
+    if (suffix && suffixzapnut && !store.bezsuffixu) source += suffix->obsah;
+    return source;
+}
+
+}  // namespace morvane

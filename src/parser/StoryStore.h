@@ -1,0 +1,75 @@
+#pragma once
+// The story text with its include libraries and constants: read once per run,
+// rewritten in place as libraries and constants are expanded, and cut into
+// locations on demand.
+#include <cstddef>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "parser/GameFiles.h"
+#include "parser/LocationIndex.h"
+
+namespace morvane {
+
+// A named text: an include library (its name as written in the directive and
+// its text with the line breaks dropped) or a constant (the text to look for
+// and the text that replaces it).
+struct TMyPlugin {
+    std::string nazev;
+    std::string obsah;
+};
+
+// What the store remembers about `skript` between location loads. Once an
+// expansion pass has changed nothing, later passes can change nothing either
+// (until the constants or the story change), so they are skipped and the
+// location markers are looked up in an index instead of the text.
+struct StoryCache {
+    bool settled = false;
+    std::size_t settledSize = 0;  // a story of another size was changed behind our back
+    LocationIndex markers;
+    // Library directives that can never be expanded, and the reports already
+    // made about them: each problem is reported once per run.
+    std::set<std::string> cyclic;
+    std::set<std::string> reported;
+};
+
+struct StoryStore {
+    GameFiles soubory;
+
+    // The story, read once per run and kept, with its expansions, for later
+    // games of the same run. Change it only through ReplaceStory.
+    std::string skript;
+    bool nacteno = false;
+    // The story as first read, before any expansion: what a redirect back to
+    // the game's own story restores.
+    std::string puvodniskript;
+
+    // Made anew at each start of a game (ResetGameLists); they only grow
+    // during a game.
+    std::vector<TMyPlugin> seznamknihoven;
+    std::vector<TMyPlugin> seznamkonstant;
+    // Entries of seznamknihoven put before or after every location's source.
+    std::optional<std::size_t> prefix;
+    std::optional<std::size_t> suffix;
+    // The location loaded last holds "#noprefix;" or "#nosuffix;".
+    bool bezprefixu = false;
+    bool bezsuffixu = false;
+
+    StoryCache cache;
+};
+
+// The start of a game: empty library and constant lists, no prefix or suffix.
+// The story text stays.
+void ResetGameLists(StoryStore& store);
+
+// Puts another text in place of the story (a redirect to a library, or back
+// to the game's own story); its libraries and constants are expanded when the
+// next location is loaded.
+void ReplaceStory(StoryStore& store, std::string text);
+
+// The library an index of seznamknihoven names; nothing for a stale index.
+const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index);
+
+}  // namespace morvane

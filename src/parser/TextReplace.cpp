@@ -1,0 +1,85 @@
+#include "parser/TextReplace.h"
+
+#include <array>
+
+#include "base/Win1250.h"
+
+namespace morvane {
+namespace {
+
+using FoldTable = std::array<unsigned char, 256>;
+
+const FoldTable& upperTable() {
+    static const FoldTable table = [] {
+        FoldTable t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = static_cast<unsigned char>(upperCase(static_cast<char>(b)));
+        return t;
+    }();
+    return table;
+}
+
+bool matchesAt(std::string_view text, std::size_t at, std::string_view pattern,
+               const FoldTable& up) {
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        if (up[static_cast<unsigned char>(text[at + k])] !=
+            up[static_cast<unsigned char>(pattern[k])])
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::size_t replaceAll(std::string& text, std::string_view pattern, std::string_view with) {
+    if (pattern.empty()) return 0;
+    std::size_t at = text.find(pattern);
+    if (at == std::string::npos) return 0;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t copied = 0, count = 0;
+    for (; at != std::string::npos; at = text.find(pattern, copied)) {
+        out.append(text, copied, at - copied);
+        out.append(with);
+        copied = at + pattern.size();
+        ++count;
+    }
+    out.append(text, copied);
+    text.swap(out);
+    return count;
+}
+
+std::size_t findCaseless(std::string_view text, std::string_view pattern, std::size_t from) {
+    if (pattern.empty() || pattern.size() > text.size()) return std::string_view::npos;
+    const FoldTable& up = upperTable();
+    const unsigned char first = up[static_cast<unsigned char>(pattern[0])];
+    const std::size_t last = text.size() - pattern.size();
+    for (std::size_t at = from; at <= last; ++at) {
+        if (up[static_cast<unsigned char>(text[at])] == first && matchesAt(text, at, pattern, up))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t replaceCaseless(std::string& text, std::string_view pattern, std::string_view with,
+                            std::size_t from, std::size_t& position) {
+    std::size_t at = findCaseless(text, pattern, from);
+    if (at == std::string::npos) return 0;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t copied = 0, count = 0, moved = position;
+    for (; at != std::string::npos; at = findCaseless(text, pattern, copied)) {
+        out.append(text, copied, at - copied);
+        if (at < position && position < at + pattern.size()) moved = out.size();
+        if (at + pattern.size() <= position) moved += with.size() - pattern.size();
+        out.append(with);
+        copied = at + pattern.size();
+        ++count;
+    }
+    out.append(text, copied);
+    text.swap(out);
+    position = moved;
+    return count;
+}
+
+}  // namespace morvane

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "base/Win1250.h"
+#include "parser/Constants.h"
+#include "parser/Libraries.h"
+#include "parser/Scramble.h"
+#include "parser/StoryFixture.h"
+
+using namespace morvane;
+using test::StoryFixture;
+
+TEST(LocationSource, LocationRunsFromItsMarkerToTheNextNumbersMarker) {
+    StoryFixture f;
+    // The constant keeps the first load searching the text; later loads use the index.
+    f.folder.write("data/konstanty.vrn", "JMENO Karel\n");
+    f.folder.write("data/data.vrn", "uvod <1>JMENO\r\n<10>deset<11>x<2>dva<4>ctyri<3>tri<5>pet");
+    LoadConstants(f.store, f.frontend);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(f.load(1), "<1>Karel\r\n<10>deset<11>x");  // "<1>" is no part of "<10>"
+        EXPECT_EQ(f.load(10), "<10>deset");
+        EXPECT_EQ(f.load(2), "<2>dva<4>ctyri");
+        EXPECT_EQ(f.load(4), "<4>ctyri<3>tri");
+        EXPECT_EQ(f.load(5), "<5>pet");  // the last location runs to the end
+        EXPECT_TRUE(f.frontend.messages.empty());
+
+        EXPECT_EQ(f.load(3), "");
+        EXPECT_EQ(f.load(7), "");
+        EXPECT_EQ(f.frontend.messages,
+                  (std::vector<std::string>{cz("Chybné pořadí lokací!"), "Nenalezeno lokace <7>"}));
+        f.frontend.messages.clear();
+    }
+    EXPECT_TRUE(f.store.cache.settled);
+}
+
+TEST(LocationSource, PrefixAndSuffixWrapEveryLocationUnlessItOptsOut) {
+    StoryFixture f;
+    f.library("hlava", "<TEXT OBSAH=\"H\">\n");
+    f.library("pata", "<MENU>");
+    f.folder.write("data/data.vrn", "<1>a<2>b #noprefix;<3>c #nosuffix;<4>");
+    f.store.prefix = UseLibrary(f.store, f.frontend, "hlava");
+    f.store.suffix = UseLibrary(f.store, f.frontend, "pata");
+
+    EXPECT_EQ(f.load(1), "<TEXT OBSAH=\"H\"><1>a<MENU>");
+    EXPECT_EQ(f.load(2), "<2>b #noprefix;<MENU>");
+    EXPECT_TRUE(f.store.bezprefixu);
+    EXPECT_EQ(f.load(3), "<TEXT OBSAH=\"H\"><3>c #nosuffix;");
+    EXPECT_FALSE(f.store.bezprefixu);
+    EXPECT_TRUE(f.store.bezsuffixu);
+    EXPECT_EQ(f.load(1, false, false), "<1>a");
+    EXPECT_EQ(f.load(9), "");  // a missing location gets no prefix
+}
+
+TEST(LocationSource, ExpansionRepeatsUntilTheStoryCanNoLongerChange) {
+    StoryFixture f;
+    f.library("ab", "ab\ncd");
+    // The constant brings a directive in only after this load's library pass
+    // (a value ends at ";", so the story supplies it).
+    f.folder.write("data/konstanty.vrn", "KNIHA #knihovna_ab\n");
+    f.folder.write("data/data.vrn", "<1>KNIHA;<2>");
+    LoadConstants(f.store, f.frontend);
+    EXPECT_EQ(f.load(1), "<1>#knihovna_ab;");
+    EXPECT_EQ(f.load(1), "<1>abcd");
+    EXPECT_EQ(f.load(1), "<1>abcd");
+    EXPECT_TRUE(f.store.cache.settled);
+
+    // Redirecting the story starts over with the new text.
+    ReplaceStory(f.store, "<1>KNIHA;<2>");
+    EXPECT_EQ(f.load(1), "<1>#knihovna_ab;");
+    EXPECT_EQ(f.load(1), "<1>abcd");
+    EXPECT_EQ(f.store.puvodniskript, "<1>KNIHA;<2>");
+}
+
+TEST(LocationSource, UnreadableStoryIsAnErrorAndIsTriedAgain) {
+    StoryFixture f;
+    EXPECT_EQ(f.load(1), "");
+    EXPECT_EQ(f.frontend.errors.size(), 1u);
+    EXPECT_TRUE(f.frontend.messages.empty());
+    EXPECT_FALSE(f.store.nacteno);
+
+    // A scrambled story for another game: its own message, nothing read.
+    f.folder.write("data/zasifrovane/data.vrn", scrambleText("<1>cizi", "Jina hra"));
+    f.store.soubory.nazevhry = "Hrad";
+    EXPECT_EQ(f.load(1), "");
+    EXPECT_EQ(f.frontend.messages, std::vector<std::string>{cz("Chybné soubory - data.vrn !")});
+    EXPECT_EQ(f.frontend.errors.size(), 1u);
+    EXPECT_FALSE(f.folder.exists("data/temp"));
+
+    f.folder.write("data/zasifrovane/data.vrn", scrambleText("<1>vlastni", "Hrad"));
+    EXPECT_EQ(f.load(1), "<1>vlastni");
+    EXPECT_TRUE(f.store.nacteno);
+    EXPECT_FALSE(f.folder.exists("data/temp"));
+}
