@@ -29,6 +29,12 @@ std::string ChangeText(const param& p, std::string_view verb) {
     return cz("(debug) Hodnota proměnné $") + p.nazev + cz(verb) + p.hodnota;
 }
 
+std::string ResultText(const param& p, std::string_view verb, std::int32_t result) {
+    return ChangeText(p, verb) + cz(" na výsledných ") + toText(result);
+}
+
+void Store(std::int32_t& variable, std::int32_t value, const param&) { variable = value; }
+
 // Walks the attributes in order: each name is a variable number and each
 // value becomes a number through `evaluate`; `apply` then changes the
 // variable. Both conversions happen before the number is checked, so a bad
@@ -53,29 +59,25 @@ void cmdPromenna(Game& game, const tagg& tag) {
 
 void cmdNahoda(Game& game, const tagg& tag) {
     const auto roll = [&](std::string_view text) { return RollDice(game.random, ParseDice(text)); };
-    EachVariable(game, tag, roll, [](std::int32_t& variable, std::int32_t v, const param&) {
-        variable = v;
-    });
+    EachVariable(game, tag, roll, Store);
 }
 
 void cmdZvysPromennou(Game& game, const tagg& tag) {
     EachVariable(game, tag, toInteger, [&](std::int32_t& variable, std::int32_t v, const param& p) {
         variable = wrapAdd(variable, v);
-        ReportChange(game, ChangeText(p, " se zvýšila o ") + cz(" na výsledných ") + toText(variable));
+        ReportChange(game, ResultText(p, " se zvýšila o ", variable));
     });
 }
 
 void cmdSnizPromennou(Game& game, const tagg& tag) {
     EachVariable(game, tag, toInteger, [&](std::int32_t& variable, std::int32_t v, const param& p) {
         variable = wrapSub(variable, v);
-        ReportChange(game, ChangeText(p, " se snížila o ") + cz(" na výsledných ") + toText(variable));
+        ReportChange(game, ResultText(p, " se snížila o ", variable));
     });
 }
 
 void cmdVzorec(Game& game, const tagg& tag) {
-    EachVariable(game, tag, EvaluateExpression, [](std::int32_t& variable, std::int32_t v, const param&) {
-        variable = v;
-    });
+    EachVariable(game, tag, EvaluateExpression, Store);
 }
 
 void cmdRetezec(Game& game, const tagg& tag) {
