@@ -18,6 +18,21 @@ void decodeGameName(TGameInit& record) {
     record.nazevhry.length = static_cast<std::uint8_t>(length);
 }
 
+void encodeGameName(TGameInit& record, std::string_view name) {
+    const std::size_t length = std::min<std::size_t>(name.size(), 30);
+    for (std::size_t i = 0; i < length; ++i)
+        record.nazevhry.chars[i] = static_cast<char>(name[i] + 10);
+    // The character after the name is not part of it; a blank keeps files tidy.
+    record.nazevhry.chars[length] = ' ';
+    record.nazevhry.length = static_cast<std::uint8_t>(length + 1);
+}
+
+std::string GameDefinitionBytes(const TGameInit& plain) {
+    TGameInit stored = plain;
+    encodeGameName(stored, plain.nazevhry.view());
+    return std::string(reinterpret_cast<const char*>(&stored), sizeof stored);
+}
+
 GameDefinition::GameDefinition(const TGameInit& stored) : zaznam_(stored) {
     decodeGameName(zaznam_);
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "parser/GameInitRecord.h"
 
@@ -21,6 +22,14 @@ public:
 // at the end; this turns the field into the plain name (at most 30
 // characters), in place. Stored lengths 0 and 1 give the empty name.
 void decodeGameName(TGameInit& record);
+
+// The inverse, for authoring tools and tests: stores a plain name (at most 30
+// characters) the way the file keeps it, with the extra last character.
+void encodeGameName(TGameInit& record, std::string_view name);
+
+// The 240 bytes of data/inicializace.vrn for a record whose name field holds
+// the plain name.
+std::string GameDefinitionBytes(const TGameInit& plain);
 
 class GameDefinition {
 public:

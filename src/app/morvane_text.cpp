@@ -1,0 +1,37 @@
+// morvane-text: a gamebook played in the terminal.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "console/TextOptions.h"
+#include "console/TextSession.h"
+
+int main(int argc, char** argv) {
+    using namespace morvane;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const TextOptions options = ParseTextOptions(args, error);
+    if (!error.empty()) {
+        std::cerr << "morvane-text: " << error << "\n" << TextUsage();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << TextUsage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "morvane-text " << MORVANE_VERSION << "\n";
+        return 0;
+    }
+    if (!options.gameFolder.empty()) {
+        std::error_code ec;
+        std::filesystem::current_path(options.gameFolder, ec);
+        if (ec) {
+            std::cerr << "morvane-text: cannot open the game folder " << options.gameFolder << "\n";
+            return 1;
+        }
+    }
+    TextSession session(std::cin, std::cout, std::cerr, options);
+    return session.run();
+}

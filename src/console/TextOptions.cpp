@@ -1,0 +1,68 @@
+#include "console/TextOptions.h"
+
+#include "base/Numbers.h"
+
+namespace morvane {
+namespace {
+
+bool parseScreen(const std::string& text, TextOptions& options) {
+    const auto x = text.find('x');
+    if (x == std::string::npos) return false;
+    const auto w = parseInteger(text.substr(0, x));
+    const auto h = parseInteger(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1) return false;
+    options.screenWidth = *w;
+    options.screenHeight = *h;
+    return true;
+}
+
+bool parseSeed(const std::string& text, TextOptions& options) {
+    if (text.empty() || text.size() > 19) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    options.seed = std::stoull(text);
+    return true;
+}
+
+}  // namespace
+
+TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& error) {
+    TextOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--json") {
+            options.json = true;
+        } else if (a == "--menu") {
+            options.menu = true;
+        } else if (a == "--help" || a == "-h") {
+            options.help = true;
+        } else if (a == "--version") {
+            options.version = true;
+        } else if (a == "--seed") {
+            if (!hasValue || !parseSeed(args[++i], options)) error = "--seed needs a whole number";
+        } else if (a == "--screen") {
+            if (!hasValue || !parseScreen(args[++i], options)) error = "--screen needs WIDTHxHEIGHT";
+        } else if (a == "--load") {
+            if (!hasValue) error = "--load needs the name of a saved position";
+            else options.load = args[++i];
+        } else if (!a.empty() && a[0] == '-') {
+            error = "unknown option " + a;
+        } else if (options.gameFolder.empty()) {
+            options.gameFolder = a;
+        } else {
+            error = "only one game folder can be played";
+        }
+        if (!error.empty()) break;
+    }
+    return options;
+}
+
+std::string TextUsage() {
+    return "usage: morvane-text [--json] [--seed N] [--screen WxH] [--menu] [--load NAME] "
+           "[GAME_FOLDER]\n"
+           "Plays a gamebook in the terminal. Commands are read one a line; in --json mode one\n"
+           "JSON object a line is printed after every step.\n";
+}
+
+}  // namespace morvane

@@ -1,0 +1,400 @@
+#include "console/TextSession.h"
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "base/GameEnded.h"
+#include "base/Numbers.h"
+#include "base/Win1250.h"
+#include "character/CharacterSheet.h"
+#include "combat/FightView.h"
+#include "console/HumanView.h"
+#include "console/JsonView.h"
+#include "game/Game.h"
+#include "game/NewGame.h"
+#include "interpreter/ChangeLoc.h"
+#include "interpreter/Help.h"
+#include "parser/GameDefinition.h"
+#include "save/LoadPosition.h"
+#include "save/SaveScreen.h"
+#include "save/SavedPositionList.h"
+#include "shell/AudioSettings.h"
+
+namespace morvane {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+const char* ScreenName(TextSession::Screen s) {
+    using S = TextSession::Screen;
+    switch (s) {
+        case S::Menu: return "menu";
+        case S::Name: return "name";
+        case S::Load: return "load";
+        case S::About: return "about";
+        case S::Main: return "main";
+        case S::Sheet: return "sheet";
+        case S::Inventory: return "inventory";
+        case S::Fight: return "fight";
+        case S::Shop: return "shop";
+        case S::Sell: return "sell";
+        case S::Save: return "save";
+        case S::Picture: return "picture";
+        case S::Audio: return "audio";
+        case S::Death: return "death";
+        case S::Ended: return "ended";
+    }
+    return "";
+}
+
+// A whole number typed by the player; nothing for anything else.
+std::optional<std::int32_t> Number(const std::string& word) {
+    return parseInteger(word);
+}
+
+std::optional<PriceSlot> Attribute(const std::string& word) {
+    if (word == "zivoty") return PriceSlot::Zivoty;
+    if (word == "mana") return PriceSlot::Mana;
+    if (word == "sila") return PriceSlot::Sila;
+    if (word == "obratnost") return PriceSlot::Obratnost;
+    if (word == "rychlost") return PriceSlot::Rychlost;
+    if (word == "energie") return PriceSlot::Energie;
+    return std::nullopt;
+}
+
+}  // namespace
+
+TextSession::TextSession(std::istream& in, std::ostream& out, std::ostream& err,
+                         TextOptions options)
+    : in_(in), out_(out), err_(err), options_(std::move(options)) {
+    clock_ = makeSystemClock();
+    random_ = options_.seed ? makeSeededRandom(*options_.seed) : makeClockSeededRandom();
+    game_ = std::make_unique<Game>(*this, *clock_, *random_);
+    game_->screenWidth = options_.screenWidth;
+    game_->screenHeight = options_.screenHeight;
+}
+
+TextSession::~TextSession() = default;
+
+int TextSession::run() {
+    try {
+        const GameDefinition definition = GameDefinition::load(".");
+        game_->definice = definition.record();
+    } catch (const GameFileError& error) {
+        err_ << toUtf8(error.what()) << "\n";
+        return 1;
+    }
+    try {
+        if (options_.menu) menuScreen();
+        else if (options_.load) startLoaded("./save/" + fromUtf8(*options_.load) + ".mkp");
+        else startGame();
+    } catch (const InputEnded&) {
+    } catch (const GameEnded&) {
+    }
+    emit(Screen::Ended, nullptr);
+    return 0;
+}
+
+// --- reading and printing -------------------------------------------------
+
+TextSession::Command TextSession::next(Screen screen, const json& screenTexts) {
+    emit(screen, screenTexts);
+    std::string line;
+    if (!std::getline(in_, line)) throw InputEnded{};
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    Command c;
+    std::istringstream words(line);
+    for (std::string w; words >> w;) c.words.push_back(w);
+    const auto first = line.find_first_not_of(" \t");
+    if (first != std::string::npos) {
+        const auto gap = line.find_first_of(" \t", first);
+        if (gap != std::string::npos) {
+            const auto restStart = line.find_first_not_of(" \t", gap);
+            if (restStart != std::string::npos) c.rest = line.substr(restStart);
+        }
+    }
+    // A bare number on the main screen is a menu choice.
+    if (screen == Screen::Main && c.words.size() == 1 && Number(c.words[0]))
+        c.words.insert(c.words.begin(), "menu");
+    return c;
+}
+
+void TextSession::unknown() { messages_.push_back("unknown command"); }
+
+void TextSession::emit(Screen screen, const json& screenTexts) {
+    if (options_.json) {
+        json line = {{"screen", ScreenName(screen)}, {"messages", messages_}, {"sounds", sounds_}};
+        if (started_ && screen != Screen::Ended) line["game"] = GameJson(*game_);
+        if (!screenTexts.is_null()) line[ScreenName(screen)] = screenTexts;
+        out_ << line.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
+    } else {
+        HumanView view{out_, *game_, started_};
+        view.show(ScreenName(screen), screenTexts, messages_, sounds_);
+    }
+    out_.flush();
+    messages_.clear();
+    sounds_.clear();
+}
+
+// --- the front-end port -----------------------------------------------------
+
+void TextSession::showMessage(const std::string& text) { messages_.push_back(toUtf8(text)); }
+void TextSession::reportError(const std::string& text) { messages_.push_back(toUtf8(text)); }
+void TextSession::audioPlayed(const AudioEvent& event) {
+    sounds_.push_back(toUtf8(AudioEventText(event)));
+}
+
+// A countdown only runs on the main screen's "tick", so no side screen is
+// ever open when one expires.
+void TextSession::closeSideScreens() {}
+
+void TextSession::showDeath() {
+    // Any command, or the end of the input, ends the program.
+    try {
+        next(Screen::Death, nullptr);
+    } catch (const InputEnded&) {
+    }
+}
+
+void TextSession::showPicture(const std::string& file, std::int32_t width, std::int32_t height,
+                              bool ownSize, const std::string& caption) {
+    const json texts = {{"file", toUtf8(file)},
+                        {"caption", toUtf8(caption)},
+                        {"width", ownSize ? 0 : width},
+                        {"height", ownSize ? 0 : height}};
+    for (;;) {
+        const Command c = next(Screen::Picture, texts);
+        if (c.word(0) == "close" && c.words.size() == 1) return;
+        unknown();
+    }
+}
+
+void TextSession::showFight() {
+    while (FightOpen(*game_)) {
+        const Command c = next(Screen::Fight, FightJson(*game_));
+        if (!fightCommand(c)) unknown();
+    }
+}
+
+bool TextSession::fightCommand(const Command& c) {
+    Game& g = *game_;
+    const FightView view = DescribeFight(g);
+    const auto n = Number(c.word(c.word(0) == "hover" ? 2 : 1));
+    const auto hasAction = [&](std::int32_t k) {
+        for (const FightAction& a : view.actions)
+            if (a.entry == k) return true;
+        return false;
+    };
+    // The list opens first, as the button click would; the entry must then be in it.
+    const auto inList = [&](FightListKind kind, std::int32_t k) {
+        const FightView opened = DescribeFight(g);
+        if (opened.list.kind != kind) return false;
+        for (const FightListEntry& e : opened.list.entries)
+            if (e.entry == k) return true;
+        return false;
+    };
+    const std::string verb = c.word(0);
+    if (verb == "close" && c.words.size() == 1) return ClickPicture(g), true;
+    if (verb == "attack" && n && hasAction(*n)) return ClickAction(g, *n), true;
+    if (verb == "item" && n) {
+        ClickItemButton(g);
+        return inList(FightListKind::Items, *n) ? (ClickItem(g, *n), true) : false;
+    }
+    if (verb == "spell" && n) {
+        ClickSpellButton(g);
+        return inList(FightListKind::Spells, *n) ? (ClickSpell(g, *n), true) : false;
+    }
+    if (verb != "hover" || !n) return false;
+    const std::string what = c.word(1);
+    if (what == "attack" && hasAction(*n)) return HoverAction(g, *n), true;
+    if (what == "item") {
+        ClickItemButton(g);
+        return inList(FightListKind::Items, *n) ? (HoverItem(g, *n), true) : false;
+    }
+    if (what == "spell") {
+        ClickSpellButton(g);
+        return inList(FightListKind::Spells, *n) ? (HoverSpell(g, *n), true) : false;
+    }
+    return false;
+}
+
+void TextSession::showSave() {
+    std::string field = DescribeSaveScreen(*game_).edit1;
+    for (;;) {
+        const Command c = next(Screen::Save, {{"Edit1", toUtf8(field)}});
+        if (c.word(0) == "cancel" && c.words.size() == 1) return;
+        if (c.word(0) == "save") {
+            if (c.words.size() > 1) field = fromUtf8(c.rest);
+            if (SaveScreenClick(*game_, field) == SaveScreenAction::Close) return;
+            continue;
+        }
+        unknown();
+    }
+}
+
+// --- screens of the program -------------------------------------------------
+
+void TextSession::startGame() {
+    if (game_->definice.zadavanijmena == 1 && !nameScreen()) return;
+    started_ = true;
+    StartNewGame(*game_);
+    mainScreen();
+}
+
+void TextSession::menuScreen() {
+    const json texts = {{"Label1", toUtf8(game_->definice.titulhry.view())},
+                        {"Label2", toUtf8(std::string(game_->definice.autor.view()) + ": ")}};
+    for (;;) {
+        const Command c = next(Screen::Menu, texts);
+        const std::string verb = c.words.size() == 1 ? c.word(0) : "";
+        if (verb == "new") return startGame();
+        if (verb == "load") loadScreen();
+        else if (verb == "about") aboutScreen();
+        else if (verb == "quit") return;
+        else unknown();
+    }
+}
+
+bool TextSession::nameScreen() {
+    for (;;) {
+        const Command c = next(Screen::Name, nullptr);
+        if (c.word(0) == "name" && !c.rest.empty()) {
+            game_->hrac.jmeno.assign(fromUtf8(c.rest));
+            return true;
+        }
+        unknown();
+    }
+}
+
+void TextSession::loadScreen() {
+    for (;;) {
+        const std::vector<std::string> captions = ListSavedPositions(*game_);
+        json entries = json::array();
+        for (std::size_t k = 0; k < captions.size(); ++k) {
+            entries.push_back({{"name", toUtf8(game_->ulozeni.pozice[k].nazev)},
+                               {"text", toUtf8(captions[k])}});
+        }
+        const Command c = next(Screen::Load, {{"entries", entries}});
+        const auto k = Number(c.word(1));
+        if (c.word(0) == "close" && c.words.size() == 1) return;
+        if (c.word(0) == "choose" && k && c.words.size() == 2) {
+            if (const auto file = ChooseSavedPosition(*game_, *k)) return startLoaded(file->string());
+        }
+        unknown();
+    }
+}
+
+// The main window opened for a saved position: it waits on its continue
+// button; a position of another game ends the program.
+void TextSession::startLoaded(const std::string& file) {
+    started_ = true;
+    if (StartLoadedGame(*game_, file) == LoadResult::OtherGame) return;
+    mainScreen();
+}
+
+void TextSession::aboutScreen() {
+    for (;;) {
+        const Command c = next(Screen::About, nullptr);
+        if (c.word(0) == "close" && c.words.size() == 1) return;
+        unknown();
+    }
+}
+
+void TextSession::mainScreen() {
+    for (;;) {
+        if (game_->okno.quitRequested) return;
+        const Command c = next(Screen::Main, nullptr);
+        if (!mainCommand(c)) unknown();
+    }
+}
+
+bool TextSession::mainCommand(const Command& c) {
+    Game& g = *game_;
+    const std::string verb = c.word(0);
+    const auto n = Number(c.word(1));
+    if (verb == "menu" && n) {
+        if (!g.okno.menuVisible || *n < 1 || *n > g.stavhry.pocetpolozek) return false;
+        g.cilovalokace = g.stavhry.menu[*n - 1].cil;
+        Button1Click(g);
+        return true;
+    }
+    if ((verb == "link" || verb == "web") && n) {
+        std::int32_t k = 0;
+        for (const PageElement& e : g.hlavni.prvky) {
+            const std::int32_t target = e.jeText ? e.text.odkaz : e.obrazek.odkaz;
+            const bool counts = verb == "link" ? target > 0 : e.jeText && !e.text.weblink.empty();
+            if (!counts || ++k != *n) continue;
+            if (verb == "web") {
+                messages_.push_back("web " + toUtf8(e.text.weblink));
+                return true;
+            }
+            g.odlozenalokace = target;
+            ControlForceLoad(g);
+            return true;
+        }
+        return false;
+    }
+    if (verb == "tick" && c.words.size() <= 2) {
+        const std::int32_t ticks = c.words.size() == 2 ? n.value_or(-1) : 1;
+        if (ticks < 0) return false;
+        for (std::int32_t i = 0; i < ticks && !g.okno.quitRequested; ++i) TimerTimer(g);
+        return true;
+    }
+    if (c.words.size() != 1) return false;
+    if (verb == "sheet" && g.okno.postavaVisible) return sheetScreen(), true;
+    if (verb == "help") return NapovedaClick(g), true;
+    if (verb == "audio" && g.audiodostupne) return audioScreen(), true;
+    if (verb == "continue" && g.okno.pokracovatVisible) {
+        g.cilovalokace = g.stavhry.lokace;
+        Button1Click(g);
+        return true;
+    }
+    if (verb == "quit") {
+        KonecClick(g);
+        return true;
+    }
+    return false;
+}
+
+void TextSession::sheetScreen() {
+    Game& g = *game_;
+    xpinfo_.clear();
+    for (;;) {
+        json texts = SheetJson(g);
+        texts["XPinfo"] = toUtf8(xpinfo_);
+        const Command c = next(Screen::Sheet, texts);
+        const auto attribute = Attribute(c.word(1));
+        if (c.word(0) == "close" && c.words.size() == 1) break;
+        if (c.word(0) == "train" && attribute && CanTrain(g, *attribute)) Train(g, *attribute);
+        else if (c.word(0) == "hover" && attribute) xpinfo_ = TrainingHint(g, *attribute);
+        else unknown();
+    }
+}
+
+void TextSession::audioScreen() {
+    Game& g = *game_;
+    for (;;) {
+        const TAudio& a = *g.audio;
+        const json texts = {{"CheckBox1", a.zvukyzapnuty},
+                            {"CheckBox2", a.hudbazapnuta},
+                            {"TrackBar1", a.hlasitostzvuku},
+                            {"TrackBar2", a.hlasitosthudby}};
+        const Command c = next(Screen::Audio, texts);
+        const std::string verb = c.word(0), value = c.word(1);
+        const auto n = Number(value);
+        const bool onOff = c.words.size() == 2 && (value == "on" || value == "off");
+        if (verb == "ok" && c.words.size() == 1) {
+            AudioSettings_Button1Click(g);
+            return;
+        }
+        if (verb == "sounds" && onOff) AudioSettings_CheckBox1Click(g, value == "on");
+        else if (verb == "music" && onOff) AudioSettings_CheckBox2Click(g, value == "on");
+        else if (verb == "soundvol" && n && *n >= 0 && *n <= 255) AudioSettings_TrackBar1Change(g, *n);
+        else if (verb == "musicvol" && n && *n >= 0 && *n <= 255) AudioSettings_TrackBar2Change(g, *n);
+        else unknown();
+    }
+}
+
+}  // namespace morvane
