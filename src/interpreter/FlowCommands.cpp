@@ -19,7 +19,8 @@ void cmdZpet(Game& game, const tagg& tag) {
     item->cil = game.stavhry.predchozilokace;
     item->text.assign(cz("Zpět"));
     for (const param& p : tag.parametry) {
-        if (p.nazev == "T" || p.nazev == "POPIS" || p.nazev == "OBSAH") item->text.assign(p.hodnota);
+        if (p.nazev == "T" || p.nazev == "POPIS" || p.nazev == "OBSAH")
+            item->text.assign(p.hodnota);
     }
 }
 
@@ -33,8 +34,10 @@ void cmdCasovac(Game& game, const tagg& tag) {
     for (const param& p : tag.parametry) {
         if (p.nazev == "VYPISUJ") {
             const std::string value = upperCase(p.hodnota);
-            if (value == "ANO") c.casovaczobrazit = true;
-            else if (value == "NE") c.casovaczobrazit = false;
+            if (value == "ANO")
+                c.casovaczobrazit = true;
+            else if (value == "NE")
+                c.casovaczobrazit = false;
         } else if (p.nazev == "CAS") {
             c.zbyvacas = toInteger(p.hodnota);
         } else if (p.nazev == "ODKAZ") {

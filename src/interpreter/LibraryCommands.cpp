@@ -18,8 +18,10 @@ void SelectSurroundingLibrary(Game& game, const tagg& tag, std::optional<std::si
             library = UseLibrary(game.pribeh, game.frontend, p.hodnota);
         } else if (p.nazev == "PROVADET") {
             const std::string value = upperCase(p.hodnota);
-            if (value == "ANO") zapnut = 1;
-            else if (value == "NE") zapnut = 0;
+            if (value == "ANO")
+                zapnut = 1;
+            else if (value == "NE")
+                zapnut = 0;
         }
     }
 }
@@ -39,18 +41,22 @@ void cmdSuffix(Game& game, const tagg& tag) {
 void cmdPresmeruj(Game& game, const tagg& tag) {
     std::optional<std::size_t> library;
     for (const param& p : tag.parametry) {
-        if (p.nazev != "JMENO") continue;
-        library = UseLibrary(game.pribeh, game.frontend, p.hodnota);
-        game.stavhry.knihovna.assign(game.pribeh.seznamknihoven[*library].nazev);
+        if (p.nazev == "JMENO") library = UseLibrary(game.pribeh, game.frontend, p.hodnota);
     }
-    if (library) {
-        ReplaceStory(game.pribeh, game.pribeh.seznamknihoven[*library].obsah);
-    } else {
+    if (!library) {
         // Forget the redirect too, so a position saved from now on doesn't
         // bring the library text back when it is loaded.
         game.stavhry.knihovna.assign("");
         ReplaceStory(game.pribeh, game.pribeh.puvodniskript);
+        return;
     }
+    const TMyPlugin& lib = game.pribeh.seznamknihoven[*library];
+    // A library that can't be read stands in the list as its error text (the
+    // player has seen it); a story of that text has no locations, so the game
+    // keeps the story it has.
+    if (lib.obsah == "Nenalezena knihovna " + lib.nazev + " !!!!") return;
+    game.stavhry.knihovna.assign(lib.nazev);
+    ReplaceStory(game.pribeh, lib.obsah);
 }
 
 }  // namespace morvane

@@ -25,17 +25,22 @@ void cmdMenu(Game& game, const tagg& tag) {
     polozkamenu* item = AddMenuItem(game);
     if (!item) return;
     for (const param& p : tag.parametry) {
-        if (p.nazev == "T" || p.nazev == "POPIS") item->text.assign(p.hodnota);
-        else if (p.nazev == "X" || p.nazev == "ODKAZ") item->cil = toInteger(p.hodnota);
-        else if (p.nazev == "BARVA") item->barva = ParseColour(p.hodnota);
+        if (p.nazev == "T" || p.nazev == "POPIS")
+            item->text.assign(p.hodnota);
+        else if (p.nazev == "X" || p.nazev == "ODKAZ")
+            item->cil = toInteger(p.hodnota);
+        else if (p.nazev == "BARVA")
+            item->barva = ParseColour(p.hodnota);
     }
 }
 
 // "ZMENOTAZKU": "TEXT"/"OTAZKA" the heading's text, "BARVA" its colour.
 void cmdZmenOtazku(Game& game, const tagg& tag) {
     for (const param& p : tag.parametry) {
-        if (p.nazev == "TEXT" || p.nazev == "OTAZKA") game.stavhry.otazka.assign(p.hodnota);
-        else if (p.nazev == "BARVA") game.stavhry.barvaotazky = ParseColour(p.hodnota);
+        if (p.nazev == "TEXT" || p.nazev == "OTAZKA")
+            game.stavhry.otazka.assign(p.hodnota);
+        else if (p.nazev == "BARVA")
+            game.stavhry.barvaotazky = ParseColour(p.hodnota);
     }
 }
 

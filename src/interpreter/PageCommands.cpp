@@ -85,13 +85,20 @@ void cmdText(Game& game, const tagg& tag) {
     PageText look;
     look.barva = game.stavhry.barvatextu;
     for (const param& p : tag.parametry) {
-        if (p.nazev == "BARVA") look.barva = ParseColour(p.hodnota);
-        else if (p.nazev == "TUCNE") look.tucne = isAno(p.hodnota);
-        else if (p.nazev == "KURZIVA") look.kurziva = isAno(p.hodnota);
-        else if (p.nazev == "PODTRZENE") look.podtrzene = isAno(p.hodnota);
-        else if (p.nazev == "PRESKRTNUTE") look.preskrtnute = isAno(p.hodnota);
-        else if (p.nazev == "ODKAZ") look.odkaz = toInteger(p.hodnota);
-        else if (p.nazev == "WEBLINK") look.weblink = p.hodnota;
+        if (p.nazev == "BARVA")
+            look.barva = ParseColour(p.hodnota);
+        else if (p.nazev == "TUCNE")
+            look.tucne = isAno(p.hodnota);
+        else if (p.nazev == "KURZIVA")
+            look.kurziva = isAno(p.hodnota);
+        else if (p.nazev == "PODTRZENE")
+            look.podtrzene = isAno(p.hodnota);
+        else if (p.nazev == "PRESKRTNUTE")
+            look.preskrtnute = isAno(p.hodnota);
+        else if (p.nazev == "ODKAZ")
+            look.odkaz = toInteger(p.hodnota);
+        else if (p.nazev == "WEBLINK")
+            look.weblink = p.hodnota;
     }
     const int column = TextWrapColumn(game, look.tucne);
     for (const param& p : tag.parametry) {
@@ -142,13 +149,14 @@ void cmdObrazek(Game& game, const tagg& tag) {
     std::string name, caption;
     for (const param& p : tag.parametry) {
         if (ReadPictureSize(p, picture)) continue;
-        if (p.nazev == "SOUBOR") name = p.hodnota;
-        else if (p.nazev == "POPIS") caption = p.hodnota;
+        if (p.nazev == "SOUBOR")
+            name = p.hodnota;
+        else if (p.nazev == "POPIS")
+            caption = p.hodnota;
     }
     const std::string path = kPictureFolder + name;
     if (!PictureExists(game, path)) throw ScriptError("File not found: \"" + path + "\"");
-    game.frontend.showPicture(path, picture.sirka, picture.vyska, picture.vlastnivelikost,
-                              caption);
+    game.frontend.showPicture(path, picture.sirka, picture.vyska, picture.vlastnivelikost, caption);
 }
 
 }  // namespace morvane
