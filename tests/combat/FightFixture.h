@@ -59,8 +59,7 @@ inline constexpr const char* kItems =
 
 inline constexpr const char* kSpells =
     "1,\"Síla života\",\"Posílí a hojí.\",4,maxzivoty+5,zivoty+10\n"
-    "2,\"Meteor\",\"\",50,nzivoty-100\n"
-    "3,\"Rozklad\",\"\",0,nobrana-5,ntvrdost+2\n";
+    "2,\"Meteor\",\"\",50,nzivoty-100\n";
 
 struct FightGame {
     TempFolder folder;

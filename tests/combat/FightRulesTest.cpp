@@ -174,25 +174,13 @@ TEST(PerformAction, RefusalsCostNothingAndAFailingFormulaLeavesTheFightOpen) {
         ClickAction(game, Nulovy);
         EXPECT_TRUE(FightOpen(game));
         ClickAction(game, 7);  // not an action of this fight
+        game.hrac.energievsouboji = 9;
         ClickAction(game, Drtivy);
+        EXPECT_EQ(game.hrac.energievsouboji, 10);  // speed refills up to the maximum only
     });
     ASSERT_EQ(t.frontend.errors.size(), 1u);
     EXPECT_EQ(t.frontend.errors[0], "Division by zero");
     EXPECT_EQ(t.frontend.deaths, 0);
-}
-
-TEST(BattleRound, EnergyRefillsOnlyUpToTheMaximumEachRound) {
-    test::FightGame t;
-    t.fight({{"ZIVOTY", "900"}}, [&](Game& game) {
-        ClickAction(game, Sek);  // 5 - 2 + 2
-        EXPECT_EQ(game.hrac.energievsouboji, 5);
-        game.hrac.energievsouboji = 9;
-        ClickAction(game, Sek);  // 9 - 2 + 2
-        EXPECT_EQ(game.hrac.energievsouboji, 9);
-        ClickAction(game, Zakazany);  // refused: no refill
-        ClickAction(game, Drtivy);    // 9 + 2, capped
-        EXPECT_EQ(game.hrac.energievsouboji, 10);
-    });
 }
 
 // An enemy that hits for 90 against 20 hit points.
