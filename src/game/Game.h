@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "base/Platform.h"
@@ -21,6 +22,7 @@
 #include "parser/Command.h"
 #include "parser/GameInitRecord.h"
 #include "parser/StoryStore.h"
+#include "shell/Audio.h"
 
 namespace morvane {
 
@@ -94,6 +96,11 @@ struct Game {
     // Counts the runs of ChangeLoc, so that a run can tell that a nested run
     // (a countdown expiring under a modal screen) has replaced its commands.
     std::uint64_t behy = 0;
+
+    // The audio player; null when no audio device opened, and then every
+    // audio command is ignored and `audiodostupne` is false.
+    std::unique_ptr<TAudio> audio;
+    bool audiodostupne = false;
 };
 
 }  // namespace morvane

@@ -11,6 +11,7 @@
 #include "interpreter/MenuCommands.h"
 #include "interpreter/PageCommands.h"
 #include "interpreter/VariableCommands.h"
+#include "shell/AudioCommands.h"
 
 namespace morvane {
 namespace {
@@ -65,12 +66,12 @@ constexpr std::array kCommands = {
     CommandEntry{"POCETOBJEKTU", 44, cmdPocetObjektu},  // object count into a variable
     CommandEntry{"POCETZBRANI", 45, cmdPocetZbrani},  // weapon count into a variable
     CommandEntry{"POCETZBROJI", 46, cmdPocetZbroji},  // armour count into a variable
-    CommandEntry{"AUDIOSOUND", 47, nullptr},  // play a sound
-    CommandEntry{"AUDIOTRACK", 48, nullptr},  // play a music module
-    CommandEntry{"AUDIOSTREAM", 49, nullptr},  // play streamed music
-    CommandEntry{"AUDIOSTOP", 50, nullptr},  // stop the music
-    CommandEntry{"AUDIOPAUSE", 51, nullptr},  // pause the music
-    CommandEntry{"AUDIOCONTINUE", 52, nullptr},  // continue the music
+    CommandEntry{"AUDIOSOUND", 47, cmdAudioSound},  // play a sound
+    CommandEntry{"AUDIOTRACK", 48, cmdAudioTrack},  // play a music module
+    CommandEntry{"AUDIOSTREAM", 49, cmdAudioStream},  // play streamed music
+    CommandEntry{"AUDIOSTOP", 50, cmdAudioStop},  // stop the music
+    CommandEntry{"AUDIOPAUSE", 51, cmdAudioPause},  // pause the music
+    CommandEntry{"AUDIOCONTINUE", 52, cmdAudioContinue},  // continue the music
     CommandEntry{"OBRAZEKVTEXTU", 53, cmdObrazekVTextu},  // picture on the page
     CommandEntry{"PRODEJ", 54, nullptr},  // sell screen
     CommandEntry{"ZAPNICISLALOKACI", 55, cmdZapniCislaLokaci},  // show location numbers

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/AudioEvent.h"
+
 namespace morvane {
 
 class Frontend {
@@ -42,6 +44,11 @@ public:
     // otherwise it is shown `width` x `height` pixels. `caption` stands under it.
     virtual void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                              bool ownSize, const std::string& caption) = 0;
+
+    // The audio player did something the player hears: a sound, new music,
+    // or the music stopped, paused or continued. Only actions the rules let
+    // through are reported. A window may ignore it; the terminal prints it.
+    virtual void audioPlayed(const AudioEvent& event) = 0;
 };
 
 }  // namespace morvane

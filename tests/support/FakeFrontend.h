@@ -27,6 +27,8 @@ public:
         pictures.push_back(Picture{file, width, height, ownSize, caption});
     }
 
+    void audioPlayed(const AudioEvent& event) override { audio.push_back(AudioEventText(event)); }
+
     struct Picture {
         std::string file;
         std::int32_t width, height;
@@ -42,6 +44,7 @@ public:
     int fights = 0;
     std::function<void()> fight;
     std::vector<Picture> pictures;
+    std::vector<std::string> audio;  // "sound FILE", "stream FILE", ..., "stop"
 };
 
 }  // namespace morvane::test

@@ -1,0 +1,191 @@
+#include "shell/SdlAudioBackend.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <array>
+#include <atomic>
+#include <map>
+
+namespace morvane {
+namespace {
+
+constexpr int kMixRate = 44100;
+constexpr int kSampleChannels = 32;
+constexpr int kBufferFrames = 2048;
+// The channel number music answers to: past the sample channels, so a
+// volume meant for the music never reaches a sound.
+constexpr std::int32_t kMusicChannel = kSampleChannels;
+
+// The mixer is process-wide state: a second back end would free the first
+// one's music. One open back end at a time.
+std::atomic<bool> mixerInUse{false};
+
+class SdlAudioBackend final : public AudioBackend {
+public:
+    ~SdlAudioBackend() override;
+
+    void playSample(const std::string& path, std::int32_t volume) override;
+    MusicHandle openStream(const std::string& path) override { return load(path, false); }
+    std::int32_t playStream(MusicHandle stream) override;
+    void stopStream(MusicHandle stream) override { stop(stream, false); }
+    void closeStream(MusicHandle stream) override { release(stream, false); }
+    void setChannelVolume(std::int32_t channel, std::int32_t volume) override;
+    MusicHandle loadModule(const std::string& path) override { return load(path, true); }
+    void playModule(MusicHandle module) override { play(module, true); }
+    void stopModule(MusicHandle module) override { stop(module, true); }
+    void freeModule(MusicHandle module) override { release(module, true); }
+    void setModuleVolume(MusicHandle module, std::int32_t volume) override;
+
+private:
+    struct Music {
+        Mix_Music* music;
+        bool module;
+    };
+
+    void freeFinishedSamples();
+    Mix_Music* find(MusicHandle handle, bool module) const;
+    MusicHandle load(const std::string& path, bool module);
+    bool play(MusicHandle handle, bool module);
+    void stop(MusicHandle handle, bool module);
+    void release(MusicHandle handle, bool module);
+
+    std::array<Mix_Chunk*, kSampleChannels> samples_{};  // the chunk each channel last played
+    std::map<MusicHandle, Music> music_;
+    MusicHandle nextHandle_ = 1;
+    MusicHandle playing_ = kNoMusic;  // the music the mixer holds, playing or paused
+    bool paused_ = false;
+};
+
+SdlAudioBackend::~SdlAudioBackend() {
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    for (Mix_Chunk*& chunk : samples_) {
+        if (chunk) Mix_FreeChunk(chunk);
+        chunk = nullptr;
+    }
+    for (auto& [handle, entry] : music_) Mix_FreeMusic(entry.music);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mixerInUse = false;
+}
+
+// Frees the chunks of sounds that have ended. A sound's chunk must live until
+// its channel is done with it, and the mixer's own "finished" callback runs on
+// the audio thread where freeing is not allowed, so this runs before each new
+// sound instead; the rest goes when the back end closes.
+void SdlAudioBackend::freeFinishedSamples() {
+    for (int channel = 0; channel < kSampleChannels; ++channel) {
+        Mix_Chunk*& chunk = samples_[static_cast<std::size_t>(channel)];
+        if (chunk && !Mix_Playing(channel)) {
+            Mix_FreeChunk(chunk);
+            chunk = nullptr;
+        }
+    }
+}
+
+void SdlAudioBackend::playSample(const std::string& path, std::int32_t volume) {
+    freeFinishedSamples();
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (!chunk) return;
+    // The volume goes on the chunk before it starts, so no buffer is mixed
+    // at the channel's old volume.
+    Mix_VolumeChunk(chunk, mixerVolume(volume));
+    const int channel = Mix_PlayChannel(-1, chunk, 0);
+    if (channel < 0) {  // all 32 channels busy: the sound is dropped
+        Mix_FreeChunk(chunk);
+        return;
+    }
+    Mix_Volume(channel, MIX_MAX_VOLUME);
+    Mix_Chunk*& slot = samples_[static_cast<std::size_t>(channel)];
+    if (slot) Mix_FreeChunk(slot);  // ended after the sweep above, or the channel was free
+    slot = chunk;
+}
+
+Mix_Music* SdlAudioBackend::find(MusicHandle handle, bool module) const {
+    const auto it = music_.find(handle);
+    return it != music_.end() && it->second.module == module ? it->second.music : nullptr;
+}
+
+MusicHandle SdlAudioBackend::load(const std::string& path, bool module) {
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (!music) return kNoMusic;
+    const MusicHandle handle = nextHandle_++;
+    music_.emplace(handle, Music{music, module});
+    return handle;
+}
+
+// Starts the music looping, or lets it play on where it was stopped.
+bool SdlAudioBackend::play(MusicHandle handle, bool module) {
+    Mix_Music* music = find(handle, module);
+    if (!music) return false;
+    if (handle == playing_) {
+        if (paused_) Mix_ResumeMusic();
+        paused_ = false;
+        return true;
+    }
+    if (Mix_PlayMusic(music, -1) != 0) return false;
+    playing_ = handle;
+    paused_ = false;
+    return true;
+}
+
+std::int32_t SdlAudioBackend::playStream(MusicHandle stream) {
+    return play(stream, false) ? kMusicChannel : kNoChannel;
+}
+
+void SdlAudioBackend::stop(MusicHandle handle, bool module) {
+    if (!find(handle, module) || handle != playing_ || paused_) return;
+    Mix_PauseMusic();
+    paused_ = true;
+}
+
+void SdlAudioBackend::release(MusicHandle handle, bool module) {
+    Mix_Music* music = find(handle, module);
+    if (!music) return;
+    if (handle == playing_) {
+        Mix_HaltMusic();
+        playing_ = kNoMusic;
+        paused_ = false;
+    }
+    Mix_FreeMusic(music);
+    music_.erase(handle);
+}
+
+void SdlAudioBackend::setChannelVolume(std::int32_t channel, std::int32_t volume) {
+    if (channel == kMusicChannel) Mix_VolumeMusic(mixerVolume(volume));
+    if (channel >= 0 && channel < kSampleChannels) Mix_Volume(channel, mixerVolume(volume));
+}
+
+void SdlAudioBackend::setModuleVolume(MusicHandle module, std::int32_t volume) {
+    if (find(module, true) && module == playing_) Mix_VolumeMusic(mixerVolume(volume));
+}
+
+}  // namespace
+
+int mixerVolume(std::int32_t volume) {
+    if (volume <= 0) return 0;
+    if (volume >= 255) return MIX_MAX_VOLUME;
+    // Rounded up, so 1 is still heard.
+    return (volume * MIX_MAX_VOLUME + 254) / 255;
+}
+
+std::unique_ptr<AudioBackend> OpenSdlAudio() {
+    if (mixerInUse.exchange(true)) return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        mixerInUse = false;
+        return nullptr;
+    }
+    if (Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        mixerInUse = false;
+        return nullptr;
+    }
+    // Decoders that fail to load only mean those formats play nothing.
+    Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_MOD);
+    Mix_AllocateChannels(kSampleChannels);
+    return std::make_unique<SdlAudioBackend>();
+}
+
+}  // namespace morvane
