@@ -87,13 +87,15 @@ void HoverSpell(Game& game, std::int32_t n) {
 
 void HoverItemButton(Game& game) {
     handle(game, [&](FightScreen& screen) {
-        if (game.souboj.predmetypovoleny) screen.Popis_akce = cz("Použít předmět");
+        if (screen.buttonsShown && game.souboj.predmetypovoleny) {
+            screen.Popis_akce = cz("Použít předmět");
+        }
     });
 }
 
 void HoverSpellButton(Game& game) {
     handle(game, [&](FightScreen& screen) {
-        if (game.souboj.kouzlapovolena) screen.Popis_akce = "Seslat kouzlo";
+        if (screen.buttonsShown && game.souboj.kouzlapovolena) screen.Popis_akce = "Seslat kouzlo";
     });
 }
 
