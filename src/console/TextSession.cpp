@@ -20,7 +20,9 @@
 #include "save/LoadPosition.h"
 #include "save/SaveScreen.h"
 #include "save/SavedPositionList.h"
+#include "shell/AudioCommands.h"
 #include "shell/AudioSettings.h"
+#include "shell/SdlAudioBackend.h"
 
 namespace morvane {
 namespace {
@@ -239,6 +241,7 @@ void TextSession::showSave() {
 void TextSession::startGame() {
     if (game_->definice.zadavanijmena == 1 && !nameScreen()) return;
     started_ = true;
+    StartAudio(*game_, OpenSdlAudio);
     StartNewGame(*game_);
     mainScreen();
 }
@@ -290,6 +293,7 @@ void TextSession::loadScreen() {
 // button; a position of another game ends the program.
 void TextSession::startLoaded(const std::string& file) {
     started_ = true;
+    StartAudio(*game_, OpenSdlAudio);
     if (StartLoadedGame(*game_, file) == LoadResult::OtherGame) return;
     mainScreen();
 }
@@ -344,6 +348,7 @@ bool TextSession::mainCommand(const Command& c) {
     }
     if (c.words.size() != 1) return false;
     if (verb == "sheet" && g.okno.postavaVisible) return sheetScreen(), true;
+    if (verb == "inventory" && g.okno.vybaveniVisible) return inventoryScreen(), true;
     if (verb == "help") return NapovedaClick(g), true;
     if (verb == "audio" && g.audiodostupne) return audioScreen(), true;
     if (verb == "continue" && g.okno.pokracovatVisible) {

@@ -67,6 +67,7 @@ void KonecClick(Game& game) {
     game.pribeh.seznamknihoven.clear();
     game.pribeh.prefix.reset();
     game.pribeh.suffix.reset();
+    game.audio.reset();  // destroying the player stops every sound
     game.okno.quitRequested = true;
 }
 
