@@ -23,6 +23,7 @@
 #include "parser/GameInitRecord.h"
 #include "parser/StoryStore.h"
 #include "shell/Audio.h"
+#include "shell/Skin.h"
 
 namespace morvane {
 
@@ -101,6 +102,12 @@ struct Game {
     // audio command is ignored and `audiodostupne` is false.
     std::unique_ptr<TAudio> audio;
     bool audiodostupne = false;
+
+    // The two skins: the menu skin is read when the main menu is created, the
+    // main skin at every start-up of a game. Windows take fonts and colours
+    // from here, ApplyModalLook the look of modal screens.
+    MenuSkin menuskin;
+    Skin skin;
 };
 
 }  // namespace morvane

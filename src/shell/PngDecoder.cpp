@@ -1,0 +1,40 @@
+// PNG through libpng's simplified reader, which keeps libpng's error jumps
+// inside the library and reports failures as text.
+#include <png.h>
+
+#include "shell/PictureDecoders.h"
+
+namespace morvane {
+namespace {
+
+// Releases whatever libpng still holds, on every way out.
+struct PngReader {
+    png_image image{};
+    PngReader() { image.version = PNG_IMAGE_VERSION; }
+    ~PngReader() { png_image_free(&image); }
+    PngReader(const PngReader&) = delete;
+    PngReader& operator=(const PngReader&) = delete;
+};
+
+}  // namespace
+
+// Reads a PNG file of any colour type and depth as 8-bit RGBA, keeping its
+// transparency.
+bool decodePng(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+    PngReader reader;
+    png_image& png = reader.image;
+    if (!png_image_begin_read_from_memory(&png, file.data(), file.size())) {
+        error = png.message;
+        return false;
+    }
+    if (!acceptableSize(png.width, png.height, error)) return false;
+    png.format = PNG_FORMAT_RGBA;
+    allocatePixels(image, std::int32_t(png.width), std::int32_t(png.height));
+    if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr)) {
+        error = png.message;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace morvane

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <random>
+
+#include "base/Win1250.h"
+#include "shell/Picture.h"
+#include "shell/PictureFiles.h"
+#include "shell/SkinImage.h"
+#include "support/TempFolder.h"
+
+namespace morvane {
+namespace {
+
+using test::Rgba;
+
+Rgba pixelAt(const RgbaImage& image, int x, int y) {
+    const std::uint8_t* p = image.pixels.data() + (std::size_t(y) * image.width + x) * 4;
+    return {p[0], p[1], p[2], p[3]};
+}
+
+void expectPixel(const RgbaImage& image, int x, int y, Rgba want, int tolerance = 0) {
+    const Rgba got = pixelAt(image, x, y);
+    EXPECT_NEAR(got.r, want.r, tolerance) << x << "," << y;
+    EXPECT_NEAR(got.g, want.g, tolerance) << x << "," << y;
+    EXPECT_NEAR(got.b, want.b, tolerance) << x << "," << y;
+    EXPECT_EQ(got.a, want.a) << x << "," << y;
+}
+
+PictureLoad loaded(const std::filesystem::path& path) {
+    PictureLoad load = LoadPicture(path);
+    EXPECT_TRUE(load.ok()) << load.error;
+    return load;
+}
+
+constexpr Rgba kRed{255, 0, 0, 255}, kBlue{0, 0, 255, 255}, kClear{0, 0, 0, 0};
+
+TEST(LoadPicture, PngAndGifKeepTheirTransparency) {
+    test::TempFolder folder;
+    const auto png = folder.path() / "a.PNG";
+    test::writePng(png, 2, 2, {kRed, {10, 20, 30, 128}, kClear, kBlue});
+    const RgbaImage fromPng = loaded(png).image;
+    ASSERT_EQ(fromPng.width, 2);
+    ASSERT_EQ(fromPng.height, 2);
+    expectPixel(fromPng, 1, 0, {10, 20, 30, 128}, 1);
+    EXPECT_EQ(pixelAt(fromPng, 0, 1).a, 0);
+    expectPixel(fromPng, 1, 1, kBlue);
+
+    const auto gif = folder.path() / "b.gif";
+    test::writeGif(gif, 3, 1, {0, 1, 2}, {kRed, kBlue, {9, 9, 9, 255}}, 1);
+    const RgbaImage fromGif = loaded(gif).image;
+    ASSERT_EQ(fromGif.width, 3);
+    expectPixel(fromGif, 0, 0, kRed);
+    EXPECT_EQ(pixelAt(fromGif, 1, 0).a, 0);
+    expectPixel(fromGif, 2, 0, {9, 9, 9, 255});
+
+    // Interlaced rows come in four passes and must land on their own rows.
+    std::vector<Rgba> shades;
+    std::vector<std::uint8_t> rows;
+    for (std::uint8_t y = 0; y < 11; ++y) {
+        shades.push_back({std::uint8_t(y * 20), 0, 0, 255});
+        rows.push_back(y);
+    }
+    test::writeGif(folder.path() / "c.gif", 1, 11, rows, shades, -1, true);
+    const RgbaImage interlaced = loaded(folder.path() / "c.gif").image;
+    for (int y = 0; y < 11; ++y) expectPixel(interlaced, 0, y, shades[std::size_t(y)]);
+}
+
+TEST(LoadPicture, JpegInColourAndGrey) {
+    test::TempFolder folder;
+    std::vector<Rgba> halves;
+    for (int i = 0; i < 16 * 16; ++i) halves.push_back(i % 16 < 8 ? kRed : kBlue);
+    test::writeJpeg(folder.path() / "a.Jpeg", 16, 16, halves);
+    const RgbaImage colour = loaded(folder.path() / "a.Jpeg").image;
+    ASSERT_EQ(colour.width, 16);
+    ASSERT_EQ(colour.height, 16);
+    expectPixel(colour, 2, 5, kRed, 12);
+    expectPixel(colour, 13, 10, kBlue, 12);
+
+    test::writeJpeg(folder.path() / "g.jpg", 8, 8, std::vector<Rgba>(64, {90, 0, 0, 255}), true);
+    expectPixel(loaded(folder.path() / "g.jpg").image, 3, 3, {90, 90, 90, 255}, 2);
+}
+
+TEST(LoadPicture, UncompressedBitmaps) {
+    test::TempFolder folder;
+    // 24 bits, stored bottom row first, each row padded to 4 bytes.
+    std::string bmp24 = std::string("BM") + std::string(8, '\0') + std::string("\x36\0\0\0", 4) +
+                        std::string("\x28\0\0\0\x03\0\0\0\x02\0\0\0\x01\0\x18\0", 16) +
+                        std::string(24, '\0');
+    bmp24 += std::string("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0", 12);  // bottom: blue green red
+    bmp24 += std::string("\x10\x20\x30\0\0\0\xFF\xFF\xFF\0\0\0", 12);
+    test::writeBytes(folder.path() / "a.bmp", bmp24);
+    const RgbaImage wide = loaded(folder.path() / "a.bmp").image;
+    ASSERT_EQ(wide.width, 3);
+    expectPixel(wide, 0, 1, kBlue);
+    expectPixel(wide, 2, 1, kRed);
+    expectPixel(wide, 0, 0, {0x30, 0x20, 0x10, 255});
+    expectPixel(wide, 1, 0, {0, 0, 0, 255});
+    expectPixel(wide, 2, 0, {255, 255, 255, 255});
+
+    // 8 bits with a two-colour palette, stored top row first (negative height).
+    std::string bmp8 = std::string("BM") + std::string(8, '\0') + std::string("\x3E\0\0\0", 4) +
+                       std::string("\x28\0\0\0\x02\0\0\0\xFE\xFF\xFF\xFF\x01\0\x08\0", 16) +
+                       std::string(16, '\0') + std::string("\x02\0\0\0", 4) + std::string(4, '\0');
+    bmp8 += std::string("\0\0\xFF\0\xFF\0\0\0", 8);              // red, blue
+    bmp8 += std::string("\x01\x00\0\0\x00\x07\0\0", 8);          // index 7 is past the palette
+    test::writeBytes(folder.path() / "b.BMP", bmp8);
+    const RgbaImage paletted = loaded(folder.path() / "b.BMP").image;
+    expectPixel(paletted, 0, 0, kBlue);
+    expectPixel(paletted, 1, 0, kRed);
+    expectPixel(paletted, 1, 1, {0, 0, 0, 255});
+}
+
+TEST(LoadPicture, UnknownExtensionOrMissingFileLoadsNothing) {
+    test::TempFolder folder;
+    test::writePng(folder.path() / "menu", 1, 1, {kRed});
+    PictureLoad load = LoadPicture(folder.path() / "menu");
+    EXPECT_EQ(load.error, "Unknown picture file extension (.)");
+    EXPECT_TRUE(load.image.pixels.empty());
+    EXPECT_EQ(LoadPicture(folder.path() / "a.tiff").error, "Unknown picture file extension (.tiff)");
+    const auto missing = folder.path() / "žába.png";
+    EXPECT_EQ(LoadPicture(missing).error, "File not found: \"" + fromUtf8(missing.string()) + "\"");
+    std::filesystem::create_directory(folder.path() / "dir.gif");
+    EXPECT_EQ(LoadPicture(folder.path() / "dir.gif").error.rfind("File not found", 0), 0u);
+}
+
+// Patches a PNG's size in its header chunk, with the chunk's checksum redone.
+std::string pngWithSize(std::string png, std::uint32_t width, std::uint32_t height) {
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = char(width >> (24 - 8 * i));
+        png[20 + i] = char(height >> (24 - 8 * i));
+    }
+    const auto crc = std::uint32_t(
+        crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17));
+    for (int i = 0; i < 4; ++i) png[29 + i] = char(crc >> (24 - 8 * i));
+    return png;
+}
+
+// A JPEG's size sits in its start-of-frame segment.
+std::string jpegWithSize(std::string jpeg, std::uint16_t width, std::uint16_t height) {
+    const std::size_t frame = jpeg.find("\xFF\xC0");
+    jpeg[frame + 5] = char(height >> 8), jpeg[frame + 6] = char(height);
+    jpeg[frame + 7] = char(width >> 8), jpeg[frame + 8] = char(width);
+    return jpeg;
+}
+
+TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
+    test::TempFolder folder;
+    const auto& dir = folder.path();
+    test::writePng(dir / "ok.png", 4, 4, std::vector<Rgba>(16, kRed));
+    test::writeJpeg(dir / "ok.jpg", 16, 16, std::vector<Rgba>(256, kRed));
+    test::writeGif(dir / "ok.gif", 4, 4, std::vector<std::uint8_t>(16, 0), {kRed, kBlue}, -1);
+    const std::string png = test::readBytes(dir / "ok.png");
+    const std::string jpeg = test::readBytes(dir / "ok.jpg");
+    const std::string gif = test::readBytes(dir / "ok.gif");
+    std::string hugeGif = gif;
+    hugeGif.replace(6, 4, "\xFF\xFF\xFF\xFF");
+    std::string hugeBmp = std::string("BM") + std::string(8, '\0') + std::string("\x36\0\0\0", 4) +
+                          std::string("\x28\0\0\0\xA0\x86\x01\0\x01\0\0\0\x01\0\x18\0", 16) +
+                          std::string(24, '\0') + std::string(64, '\0');
+
+    const std::pair<const char*, std::string> damaged[] = {
+        {"empty.png", ""},
+        {"half.png", png.substr(0, png.size() / 2)},
+        {"noise.png", png.substr(0, 8) + std::string(200, '\x5A')},
+        {"huge.png", pngWithSize(png, 100000, 100000)},
+        {"wide.png", pngWithSize(png, 20000, 1)},
+        {"empty.jpg", ""},
+        {"half.jpg", jpeg.substr(0, jpeg.size() / 2)},
+        {"noise.jpg", jpeg.substr(0, 2) + std::string(300, '\x11')},
+        {"huge.jpg", jpegWithSize(jpeg, 60000, 60000)},
+        {"zero.jpg", jpegWithSize(jpeg, 0, 16)},
+        {"empty.gif", ""},
+        {"noise.gif", gif.substr(0, 6) + std::string(40, '\xEE')},
+        {"half.gif", gif.substr(0, gif.size() - 6)},
+        {"huge.gif", hugeGif},
+        {"noise.bmp", "BM" + std::string(60, '\x7F')},
+        {"huge.bmp", hugeBmp},
+        {"short.bmp", hugeBmp.substr(0, 40)},
+    };
+    for (const auto& [name, bytes] : damaged) {
+        test::writeBytes(dir / name, bytes);
+        const PictureLoad load = LoadPicture(dir / name);
+        EXPECT_FALSE(load.ok()) << name;
+        EXPECT_EQ(load.error.rfind("Picture \"" + (dir / name).string() + "\" cannot be decoded: ", 0),
+                  0u)
+            << name << ": " << load.error;
+        EXPECT_TRUE(load.image.pixels.empty()) << name;
+    }
+
+    // A cut-off JPEG still shows the rows it has, as its decoder allows.
+    test::writeBytes(dir / "cut.jpg", jpeg.substr(0, jpeg.find("\xFF\xDA") + 16));
+    EXPECT_EQ(LoadPicture(dir / "cut.jpg").image.width, 16);
+}
+
+// Damage anywhere in a file (changed bytes, a cut) must give a picture of
+// the size it says or an error, never a crash; run under the sanitizers.
+TEST(LoadPicture, RandomlyDamagedFilesNeverCrash) {
+    test::TempFolder folder;
+    const auto& dir = folder.path();
+    std::vector<Rgba> pixels;
+    std::vector<std::uint8_t> indices;
+    for (int i = 0; i < 24 * 20; ++i) {
+        pixels.push_back({std::uint8_t(i), std::uint8_t(i * 3), 7, std::uint8_t(i % 2 * 255)});
+        indices.push_back(std::uint8_t(i % 5));
+    }
+    test::writePng(dir / "a.png", 24, 20, pixels);
+    test::writeJpeg(dir / "a.jpg", 24, 20, pixels);
+    test::writeGif(dir / "a.gif", 24, 20, indices, {kRed, kBlue, kRed, kBlue, kClear}, 4, true);
+    std::mt19937 random(2024);
+    for (const char* extension : {".png", ".jpg", ".gif"}) {
+        const std::string good = test::readBytes(dir / ("a" + std::string(extension)));
+        const auto damaged = dir / ("b" + std::string(extension));
+        for (int round = 0; round < 100; ++round) {
+            std::string bytes = good;
+            for (unsigned n = 1 + random() % 6; n > 0; --n) {
+                const std::size_t at = random() % bytes.size();
+                if (random() % 5 == 0) bytes.resize(at + 1);
+                else bytes[at] = char(random());
+            }
+            test::writeBytes(damaged, bytes);
+            const PictureLoad load = LoadPicture(damaged);
+            EXPECT_EQ(load.image.pixels.size(),
+                      std::size_t(load.image.width) * std::size_t(load.image.height) * 4);
+        }
+    }
+}
+
+TEST(FindSkinImage, PrefersPngThenJpegThenGifAndAsksEveryTime) {
+    test::TempFolder folder;
+    const auto& dir = folder.path();
+    const auto grafika = dir / "grafika";
+    EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu");
+    test::writeBytes(grafika / "menu.gif", "g");
+    EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu.gif");
+    test::writeBytes(grafika / "menu.jpg", "j");
+    EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu.jpg");
+    test::writeBytes(grafika / "Menu.PNG", "p");
+    EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "Menu.PNG");
+    std::filesystem::remove(grafika / "Menu.PNG");
+    EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu.jpg");
+
+    // A name with its own extension gets none added; bitmaps are never looked up.
+    test::writeBytes(grafika / "obr.jpg", "j");
+    EXPECT_EQ(FindSkinImage(dir, "obr.jpg"), grafika / "obr.jpg");
+    test::writeBytes(grafika / "ok.bmp", "b");
+    EXPECT_EQ(FindSkinImage(dir, "ok"), grafika / "ok");
+}
+
+}  // namespace
+}  // namespace morvane
