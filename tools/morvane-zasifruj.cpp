@@ -1,0 +1,80 @@
+// morvane-zasifruj: turns the script files of a game folder into the
+// scrambled form the engine reads from data/zasifrovane/, keyed by the game
+// name of the folder's data/inicializace.vrn.
+//
+//   morvane-zasifruj GAME_FOLDER
+//
+// Every data/NAME.vrn becomes data/zasifrovane/NAME.vrn and every
+// data/knihovny/NAME.vrn becomes data/zasifrovane/knihovny/NAME.vrn. The
+// definition record itself stays plain: the engine reads it before it knows
+// the game name. The plain files are left in place; a game shipped scrambled
+// simply leaves them out.
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "base/TextFile.h"
+#include "parser/GameDefinition.h"
+#include "parser/Scramble.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<fs::path> scriptFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const fs::path& p = entry.path();
+        if (entry.is_regular_file() && p.extension() == ".vrn" && p.filename() != "inicializace.vrn")
+            files.push_back(p);
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// A plain byte 0x12 would be stored as 0x1A, which ends a text file when the
+// engine reads it back: such a file can't be scrambled without losing its tail.
+bool carriable(const fs::path& file) {
+    const std::string text = morvane::readTextFile(file).value_or("");
+    if (text.find('\x12') == std::string::npos) return true;
+    std::cerr << file.string() << ": holds the byte 0x12, which the scrambled form can't carry\n";
+    return false;
+}
+
+bool scrambleFolder(const fs::path& plain, const fs::path& target, const std::string& name) {
+    bool ok = true;
+    for (const fs::path& file : scriptFiles(plain)) {
+        const fs::path out = target / file.filename();
+        std::error_code error;
+        fs::create_directories(target, error);
+        if (!carriable(file) || !morvane::scrambleFile(file, out, name)) {
+            std::cerr << "cannot scramble " << file.string() << "\n";
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: morvane-zasifruj GAME_FOLDER\n";
+        return 2;
+    }
+    const fs::path game = argv[1];
+    std::string name;
+    try {
+        name = morvane::GameDefinition::load(game).gameName();
+    } catch (const morvane::GameFileError& error) {
+        std::cerr << error.what() << "\n";
+        return 1;
+    }
+    const fs::path data = game / "data";
+    const bool ok = scrambleFolder(data, data / "zasifrovane", name) &&
+                    scrambleFolder(data / "knihovny", data / "zasifrovane" / "knihovny", name);
+    return ok ? 0 : 1;
+}
