@@ -12,6 +12,8 @@
 #include "base/Table.h"
 #include "base/Win1250.h"
 #include "character/HeroRecord.h"
+#include "character/InventoryState.h"
+#include "character/TradeState.h"
 #include "combat/Enemy.h"
 #include "combat/FightRecord.h"
 #include "combat/FightState.h"
@@ -63,6 +65,12 @@ struct Game {
     std::int32_t pocetutoku = 0;
     Table<obj, kTableEntries> objekty;
     std::int32_t pocetobjektu = 0;
+
+    // The shop and sell screens: the goods of the shop opened last, the
+    // trading numbers and the two windows' texts.
+    Trade obchod;
+    // The inventory screen's hint and results.
+    InventoryState inventar;
 
     morvane::bonusy bonusy{};
     std::int32_t vysledeksouboje = 0;

@@ -5,6 +5,8 @@
 
 #include "character/AttributeCommands.h"
 #include "character/PossessionCommands.h"
+#include "character/SellScreen.h"
+#include "character/ShopScreen.h"
 #include "combat/FightCommand.h"
 #include "interpreter/FlowCommands.h"
 #include "interpreter/LibraryCommands.h"
@@ -29,7 +31,7 @@ constexpr std::array kCommands = {
     CommandEntry{"ZBROJ", 7, cmdZbroj},  // give or take armours
     CommandEntry{"PREDMET", 8, cmdPredmet},  // give or take items
     CommandEntry{"OBJEKT", 9, cmdObjekt},  // define or give a story object
-    CommandEntry{"OBCHOD", 10, nullptr},  // shop
+    CommandEntry{"OBCHOD", 10, cmdObchod},  // shop
     CommandEntry{"PENIZE", 11, cmdPenize},  // money
     CommandEntry{"SAVE", 12, nullptr},  // offer saving
     CommandEntry{"KONEC", 13, cmdKonec},  // quit the program
@@ -73,7 +75,7 @@ constexpr std::array kCommands = {
     CommandEntry{"AUDIOPAUSE", 51, cmdAudioPause},  // pause the music
     CommandEntry{"AUDIOCONTINUE", 52, cmdAudioContinue},  // continue the music
     CommandEntry{"OBRAZEKVTEXTU", 53, cmdObrazekVTextu},  // picture on the page
-    CommandEntry{"PRODEJ", 54, nullptr},  // sell screen
+    CommandEntry{"PRODEJ", 54, cmdProdej},  // sell screen
     CommandEntry{"ZAPNICISLALOKACI", 55, cmdZapniCislaLokaci},  // show location numbers
     CommandEntry{"VYPNICISLALOKACI", 56, cmdVypniCislaLokaci},  // hide location numbers
     CommandEntry{"ULOZPOCATECNIVLASTNOSTI", 57, cmdUlozPocatecniVlastnosti},  // remember start attributes

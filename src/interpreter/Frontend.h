@@ -38,6 +38,16 @@ public:
     // returns. GameEnded raised by an operation passes through it.
     virtual void showFight() = 0;
 
+    // The shop ("OBCHOD"), shown modally. The front end shows
+    // DescribeShop(game) and hands hovers and clicks to the shop operations
+    // of character/ShopScreen.h; it returns when the player closes it.
+    virtual void showShop() = 0;
+
+    // The sell screen ("PRODEJ"), shown modally. The front end shows
+    // DescribeSell(game) and hands hovers and clicks to the sell operations
+    // of character/SellScreen.h; it returns when the player closes it.
+    virtual void showSell() = 0;
+
     // The picture window ("OBRAZEK"), shown modally until the player clicks
     // the picture. `file` is the picture's path in the game folder
     // ("./obrazky/NAME"); with `ownSize` the picture keeps its own size,

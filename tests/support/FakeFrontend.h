@@ -22,6 +22,15 @@ public:
         ++fights;
         if (fight) fight();
     }
+    // Play the shop and the sell screen through `shop` and `sell`, which the test sets.
+    void showShop() override {
+        ++shopScreens;
+        if (shop) shop();
+    }
+    void showSell() override {
+        ++sellScreens;
+        if (sell) sell();
+    }
     void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                      bool ownSize, const std::string& caption) override {
         pictures.push_back(Picture{file, width, height, ownSize, caption});
@@ -43,6 +52,10 @@ public:
     int deaths = 0;
     int fights = 0;
     std::function<void()> fight;
+    int shopScreens = 0;
+    std::function<void()> shop;
+    int sellScreens = 0;
+    std::function<void()> sell;
     std::vector<Picture> pictures;
     std::vector<std::string> audio;  // "sound FILE", "stream FILE", ..., "stop"
 };
