@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "base/Win1250.h"
@@ -87,6 +88,23 @@ void BM_LoadLocation(benchmark::State& state) {
     state.counters["story_bytes"] = static_cast<double>(game.store.skript.size());
 }
 BENCHMARK(BM_LoadLocation)->Arg(100)->Arg(10000);
+
+// The once-per-run cost: reading the story and the two expansion passes
+// that settle it (the second finds nothing left to do).
+void BM_SettleStory(benchmark::State& state) {
+    const int locations = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto game = std::make_unique<BenchGame>(locations);
+        state.ResumeTiming();
+        LoadLocationSource(game->store, game->frontend, 1, true, true);
+        LoadLocationSource(game->store, game->frontend, 2, true, true);
+        state.PauseTiming();
+        game.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SettleStory)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace morvane

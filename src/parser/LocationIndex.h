@@ -2,10 +2,12 @@
 // Where each location marker ("<12>") first stands in a story text, so that a
 // settled story of many megabytes is not searched on every location load.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace morvane {
 
@@ -15,11 +17,15 @@ public:
     void build(std::string_view text);
     void clear();
     bool built() const { return built_; }
-    // The first position of a marker; nothing when it doesn't occur.
-    std::optional<std::size_t> find(const std::string& marker) const;
+    // The first position of the marker of location n; nothing when it doesn't occur.
+    std::optional<std::size_t> find(std::int32_t n) const;
 
 private:
-    std::unordered_map<std::string, std::size_t> first_;
+    // Location numbers as games use them (0, 1, 2 ... in their usual decimal
+    // form) sit in a table; the rest (negative, far out, leading zeros) in a map.
+    std::vector<std::size_t> dense_;
+    std::size_t denseLimit_ = 0;
+    std::unordered_map<std::string, std::size_t> others_;
     bool built_ = false;
 };
 

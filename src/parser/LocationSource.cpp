@@ -24,14 +24,19 @@ void prepareStory(StoryStore& store, Frontend& frontend) {
     cache.markers.build(store.skript);
 }
 
-std::optional<std::size_t> findMarker(const StoryStore& store, const std::string& marker) {
-    if (store.cache.settled && store.cache.markers.built()) return store.cache.markers.find(marker);
-    const std::size_t at = store.skript.find(marker);
+std::string marker(std::int32_t n) {
+    std::string text = "<";
+    text.append(toText(n)).append(">");
+    return text;
+}
+
+// The first position of location n's marker.
+std::optional<std::size_t> findMarker(const StoryStore& store, std::int32_t n) {
+    if (store.cache.settled && store.cache.markers.built()) return store.cache.markers.find(n);
+    const std::size_t at = store.skript.find(marker(n));
     if (at == std::string::npos) return std::nullopt;
     return at;
 }
-
-std::string marker(std::int32_t n) { return "<" + toText(n) + ">"; }
 
 }  // namespace
 
@@ -57,8 +62,8 @@ std::string LoadLocationSource(StoryStore& store, Frontend& frontend, std::int32
     if (!store.nacteno && !ReadStory(store, frontend)) return {};
     prepareStory(store, frontend);
     const std::string own = marker(n);
-    const auto start = findMarker(store, own);
-    const auto next = findMarker(store, marker(wrapAdd(n, 1)));
+    const auto start = findMarker(store, n);
+    const auto next = findMarker(store, wrapAdd(n, 1));
     if (!start) {
         frontend.showMessage("Nenalezeno lokace " + own);
         return {};

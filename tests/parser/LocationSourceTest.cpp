@@ -3,6 +3,7 @@
 #include "base/Win1250.h"
 #include "parser/Constants.h"
 #include "parser/Libraries.h"
+#include "parser/LocationIndex.h"
 #include "parser/Scramble.h"
 #include "parser/StoryFixture.h"
 
@@ -89,4 +90,15 @@ TEST(LocationSource, UnreadableStoryIsAnErrorAndIsTriedAgain) {
     EXPECT_EQ(f.load(1), "<1>vlastni");
     EXPECT_TRUE(f.store.nacteno);
     EXPECT_FALSE(f.folder.exists("data/temp"));
+}
+
+TEST(LocationIndex, FindsWhatASearchOfTheTextFinds) {
+    const std::string text =
+        "<1><01><5000><3><3><-7><2147483647><-2147483648><99999999999><12a><<4>< 6><0>";
+    LocationIndex index;
+    index.build(text);
+    for (std::int32_t n : {0, 1, 2, 3, 4, 6, 5000, 4999, -7, INT32_MAX, INT32_MIN, 1000000}) {
+        const std::size_t at = text.find(std::string("<").append(std::to_string(n)) + ">");
+        EXPECT_EQ(index.find(n), at == std::string::npos ? std::nullopt : std::optional(at)) << n;
+    }
 }
