@@ -1,0 +1,191 @@
+// The bundled demo gamebook, played through the real morvane-text program:
+// every ending and the death are reached by a committed list of moves, every
+// link of the story leads somewhere and every location is reached, and the
+// scrambled form of the game plays exactly like the plain one.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/TextPlayer.h"
+
+using namespace morvane::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kHere = fs::path(__FILE__).parent_path();
+const fs::path kDemo = kHere.parent_path().parent_path() / "games" / "demo";
+const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A move list: one morvane-text command a line; lines starting with # are notes.
+std::vector<std::string> Route(const std::string& name) {
+    std::vector<std::string> moves;
+    std::istringstream lines(ReadFile(kHere / name));
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty() && line[0] != '#') moves.push_back(line);
+    return moves;
+}
+
+// A private copy of the demo: playing writes saved positions and variable lists.
+struct DemoCopy : TempFolder {
+    DemoCopy() { fs::copy(kDemo, path(), fs::copy_options::recursive); }
+};
+
+int Shell(const std::string& command) { return std::system((command + " > /dev/null 2>&1").c_str()); }
+
+// Plays a route; lines that are not screens (what a sound library may print)
+// are left out.
+Played Play(const TempFolder& game, const std::vector<std::string>& moves) {
+    Played p = PlayText(game, moves);
+    std::erase_if(p.lines, [](const nlohmann::json& line) { return !line.contains("screen"); });
+    return p;
+}
+
+// The locations shown, in order; a move into a location that quits the
+// program (or kills the hero) counts as a visit to the menu item's target.
+std::vector<int> Visited(const Played& p, const std::vector<std::string>& moves) {
+    std::vector<int> shown;
+    for (std::size_t i = 0; i < p.lines.size(); ++i) {
+        const auto& line = p.lines[i];
+        if (line.contains("game")) {
+            const int lokace = line["game"]["lokace"];
+            if (shown.empty() || shown.back() != lokace) shown.push_back(lokace);
+        }
+        const bool ends = i + 1 < p.lines.size() && p.lines[i + 1]["screen"] == "ended";
+        const auto menu = [&](std::size_t k) { return line["game"]["menu"]["items"][k - 1]["target"]; };
+        if (ends && line["screen"] == "main" && i < moves.size() && !moves[i].empty() &&
+            std::isdigit(static_cast<unsigned char>(moves[i][0])))
+            shown.push_back(menu(std::stoul(moves[i])));
+    }
+    return shown;
+}
+
+struct Ending {
+    const char* route;
+    int page;           // the last location the player reads
+    const char* title;  // the heading of that page
+};
+
+const Ending kEndings[] = {
+    {"demo-konec-vesnice.txt", 31, "KONEC: ZVON SE VRACÍ"},
+    {"demo-konec-klaster.txt", 32, "KONEC: STRÁŽCE KAMENCE"},
+    {"demo-konec-utek.txt", 33, "KONEC: ZBABĚLÝ NÁVRAT"},
+    {"demo-smrt.txt", 35, ""},
+};
+
+std::set<int> Reached() {
+    std::set<int> all;
+    for (const Ending& e : kEndings) {
+        DemoCopy demo;
+        const auto moves = Route(e.route);
+        const auto shown = Visited(Play(demo, moves), moves);
+        all.insert(shown.begin(), shown.end());
+    }
+    return all;
+}
+
+}  // namespace
+
+TEST(Demo, EveryRouteReachesItsEndingWithoutARefusedMove) {
+    for (const Ending& e : kEndings) {
+        SCOPED_TRACE(e.route);
+        DemoCopy demo;
+        const auto moves = Route(e.route);
+        const Played p = Play(demo, moves);
+        ASSERT_EQ(p.status, 0);
+        ASSERT_EQ(p.lines.size(), moves.size() + 1);  // the first screen, then one a move
+        for (const auto& line : p.lines) {
+            const auto& said = line["messages"];
+            EXPECT_TRUE(std::find(said.begin(), said.end(), "unknown command") == said.end());
+        }
+        EXPECT_EQ(p.last()["screen"], "ended");
+        const auto& last = p.final();
+        EXPECT_EQ(last["game"]["lokace"], e.page);
+        if (e.title[0] != '\0') {
+            EXPECT_EQ(last["screen"], "main");
+            EXPECT_NE(last.dump().find(e.title), std::string::npos);
+        } else {
+            EXPECT_EQ(last["screen"], "death");
+        }
+    }
+}
+
+TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
+    // Locations are the markers made of digits only; links are X= and ODKAZ=
+    // of menus, texts, pictures, countdowns and the save offer.
+    const std::regex marker("<([0-9]+)>"), link("(?:\\bX|ODKAZ)=\"([0-9]+)\"");
+    std::set<int> locations, targets;
+    std::vector<fs::path> files = {kDemo / "data" / "data.vrn"};
+    for (const auto& entry : fs::directory_iterator(kDemo / "data" / "knihovny"))
+        files.push_back(entry.path());
+    for (const fs::path& file : files) {
+        const std::string text = ReadFile(file);
+        for (std::sregex_iterator m(text.begin(), text.end(), marker), end; m != end; ++m)
+            EXPECT_TRUE(locations.insert(std::stoi((*m)[1])).second) << "twice: " << (*m)[1];
+        for (std::sregex_iterator m(text.begin(), text.end(), link), end; m != end; ++m)
+            if (std::stoi((*m)[1]) > 0) targets.insert(std::stoi((*m)[1]));
+    }
+    // Every picture and sound that a command names is in the game folder.
+    const std::regex named("<(AUDIO[A-Z]+|OBRAZEK[A-Z]*|OBJEKT)[^>]*(?:SOUBOR|OBRAZEK)=\"([^\"]+)\"");
+    for (const fs::path& file : files) {
+        const std::string text = ReadFile(file);
+        for (std::sregex_iterator m(text.begin(), text.end(), named), end; m != end; ++m) {
+            const char* folder = (*m)[1].str().starts_with("AUDIO") ? "audio" : "obrazky";
+            EXPECT_TRUE(fs::exists(kDemo / folder / (*m)[2].str())) << (*m)[2];
+        }
+    }
+    EXPECT_GE(locations.size(), 40u);
+    for (int t : targets) EXPECT_TRUE(locations.count(t)) << "link to missing " << t;
+    for (int l : locations) EXPECT_TRUE(l == 1 || targets.count(l)) << "nothing leads to " << l;
+    const std::set<int> reached = Reached();
+    for (int l : locations) EXPECT_TRUE(reached.count(l)) << "no route visits " << l;
+}
+
+TEST(Demo, ScrambledCopyPlaysLikeThePlainGame) {
+    DemoCopy plain, scrambled;
+    ASSERT_EQ(Shell((kTools / "morvane-zasifruj").string() + " '" + scrambled.path().string() + "'"), 0);
+    // Only the scrambled files may remain, so nothing can be read from the plain ones.
+    for (const fs::path& folder : {scrambled.path() / "data", scrambled.path() / "data" / "knihovny"})
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.is_regular_file() && entry.path().extension() == ".vrn" &&
+                entry.path().filename() != "inicializace.vrn")
+                fs::remove(entry.path());
+    EXPECT_TRUE(scrambled.exists("data/zasifrovane/knihovny/sen.vrn"));
+    const auto moves = Route("demo-konec-klaster.txt");
+    const Played a = Play(plain, moves), b = Play(scrambled, moves);
+    ASSERT_EQ(a.lines.size(), b.lines.size());
+    for (std::size_t i = 0; i < a.lines.size(); ++i) EXPECT_EQ(a.lines[i], b.lines[i]) << i;
+    EXPECT_FALSE(scrambled.exists("data/temp"));  // working copies are gone again
+}
+
+TEST(Demo, DefinitionRecordIsWrittenFromItsTextSource) {
+    TempFolder out;
+    const std::string tool = (kTools / "morvane-definice").string();
+    const fs::path source = kDemo / "data" / "inicializace.txt";
+    ASSERT_EQ(Shell(tool + " '" + source.string() + "' '" + (out.path() / "a.vrn").string() + "'"), 0);
+    EXPECT_EQ(ReadFile(out.path() / "a.vrn"), ReadFile(kDemo / "data" / "inicializace.vrn"));
+    // A misspelt key or a missing attribute triple writes nothing.
+    out.write("bad.txt", ReadFile(source) + "zivot=1,2,3\n");
+    EXPECT_NE(Shell(tool + " '" + (out.path() / "bad.txt").string() + "' '" +
+                  (out.path() / "b.vrn").string() + "'"), 0);
+    out.write("short.txt", "nazev=x\nzadavanijmena=0\npenize=1\nzkusenosti=0\n");
+    EXPECT_NE(Shell(tool + " '" + (out.path() / "short.txt").string() + "' '" +
+                  (out.path() / "b.vrn").string() + "'"), 0);
+    EXPECT_FALSE(out.exists("b.vrn"));
+}
