@@ -9,6 +9,9 @@
 #include "base/Numbers.h"
 #include "base/Win1250.h"
 #include "character/CharacterSheet.h"
+#include "character/Inventory.h"
+#include "character/SellScreen.h"
+#include "character/ShopScreen.h"
 #include "combat/FightView.h"
 #include "console/HumanView.h"
 #include "console/JsonView.h"
@@ -236,6 +239,61 @@ void TextSession::showSave() {
     }
 }
 
+void TextSession::showShop() {
+    Game& g = *game_;
+    for (;;) {
+        const ShopView view = DescribeShop(g);
+        json goods = json::array();
+        for (const ShopGood& good : view.goods) {
+            goods.push_back({{"text", toUtf8(good.text)}, {"typ", toUtf8(good.typ)},
+                             {"cislo", good.cislo}, {"cena", good.cena}});
+        }
+        const Command c = next(Screen::Shop, {{"Label2", toUtf8(view.Label2)},
+                                              {"Label3", toUtf8(view.Label3)},
+                                              {"Label5", toUtf8(view.Label5)},
+                                              {"goods", goods}});
+        const auto k = Number(c.word(1));
+        const bool listed = k && *k >= 1 && *k <= static_cast<std::int32_t>(view.goods.size());
+        if (c.word(0) == "close" && c.words.size() == 1) return;
+        if (c.word(0) == "buy" && listed) Buy(g, *k);
+        else if (c.word(0) == "hover" && listed) HoverGood(g, *k);
+        else unknown();
+    }
+}
+
+void TextSession::showSell() {
+    Game& g = *game_;
+    static const std::pair<const char*, SellKind> kKinds[] = {
+        {"zbran", SellKind::Weapon}, {"zbroj", SellKind::Armour}, {"predmet", SellKind::Item}};
+    const auto kindName = [](SellKind kind) {
+        for (const auto& [name, k] : kKinds)
+            if (k == kind) return name;
+        return "";
+    };
+    for (;;) {
+        const SellView view = DescribeSell(g);
+        json lines = json::array();
+        for (const SellLine& line : view.lines) {
+            lines.push_back({{"kind", kindName(line.kind)}, {"cislo", line.cislo},
+                             {"text", toUtf8(line.text)}, {"visible", line.visible}});
+        }
+        const Command c = next(Screen::Sell, {{"Label2", toUtf8(view.Label2)},
+                                              {"Status", toUtf8(view.Status)},
+                                              {"lines", lines}});
+        if (c.word(0) == "close" && c.words.size() == 1) return;
+        const auto n = Number(c.word(2));
+        std::optional<SellKind> kind;
+        for (const auto& [name, k] : kKinds)
+            if (c.word(1) == name) kind = k;
+        bool shown = false;
+        for (const SellLine& line : view.lines)
+            if (kind && n && line.kind == *kind && line.cislo == *n && line.visible) shown = true;
+        if (c.word(0) == "sell" && shown) Sell(g, *kind, *n);
+        else if (c.word(0) == "hover" && shown) HoverSellLine(g, *kind, *n);
+        else unknown();
+    }
+}
+
 // --- screens of the program -------------------------------------------------
 
 void TextSession::startGame() {
@@ -376,6 +434,57 @@ void TextSession::sheetScreen() {
         else if (c.word(0) == "hover" && attribute) xpinfo_ = TrainingHint(g, *attribute);
         else unknown();
     }
+}
+
+void TextSession::inventoryScreen() {
+    Game& g = *game_;
+    OpenInventory(g);
+    const auto lines = [](const std::vector<InventoryLine>& list) {
+        json out = json::array();
+        for (const InventoryLine& line : list)
+            out.push_back({{"cislo", line.cislo}, {"text", toUtf8(line.text)}});
+        return out;
+    };
+    for (;;) {
+        const InventoryView v = DescribeInventory(g);
+        const Command c = next(Screen::Inventory, {{"Label9", toUtf8(v.Label9)},
+                                                   {"Prachy", toUtf8(v.Prachy)},
+                                                   {"Status", toUtf8(v.Status)},
+                                                   {"Status2", toUtf8(v.Status2)},
+                                                   {"objekty", lines(v.objekty)},
+                                                   {"predmety", lines(v.predmety)},
+                                                   {"zbrane", lines(v.zbrane)},
+                                                   {"zbroje", lines(v.zbroje)}});
+        if (c.word(0) == "close" && c.words.size() == 1) return;
+        if (!inventoryCommand(c)) unknown();
+    }
+}
+
+// Use, equip, view and hover act only on entries that have a line.
+bool TextSession::inventoryCommand(const Command& c) {
+    Game& g = *game_;
+    const InventoryView v = DescribeInventory(g);
+    const auto listed = [](const std::vector<InventoryLine>& list, std::optional<std::int32_t> n) {
+        if (!n) return false;
+        for (const InventoryLine& line : list)
+            if (line.cislo == *n) return true;
+        return false;
+    };
+    const std::string verb = c.word(0), what = c.word(1);
+    if (verb == "use" && listed(v.predmety, Number(what))) return UseItem(g, *Number(what)), true;
+    if (verb == "view" && listed(v.objekty, Number(what)))
+        return ViewObject(g, *Number(what)) || true;
+    const auto n = Number(c.word(2));
+    if (verb == "equip" && what == "zbran" && listed(v.zbrane, n))
+        return EquipFromInventory(g, GearSlot::Weapon, *n), true;
+    if (verb == "equip" && what == "zbroj" && listed(v.zbroje, n))
+        return EquipFromInventory(g, GearSlot::Armour, *n), true;
+    if (verb != "hover") return false;
+    if (what == "objekt" && listed(v.objekty, n)) return HoverInventoryObject(g, *n), true;
+    if (what == "predmet" && listed(v.predmety, n)) return HoverInventoryItem(g, *n), true;
+    if (what == "zbran" && listed(v.zbrane, n)) return HoverInventoryWeapon(g, *n), true;
+    if (what == "zbroj" && listed(v.zbroje, n)) return HoverInventoryArmour(g, *n), true;
+    return false;
 }
 
 void TextSession::audioScreen() {

@@ -33,6 +33,8 @@ public:
     void showDeath() override;
     void showFight() override;
     void showSave() override;
+    void showShop() override;
+    void showSell() override;
     void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                      bool ownSize, const std::string& caption) override;
     void audioPlayed(const AudioEvent& event) override;
@@ -63,6 +65,8 @@ private:
     void mainScreen();
     bool mainCommand(const Command& c);
     void sheetScreen();
+    void inventoryScreen();
+    bool inventoryCommand(const Command& c);
     void audioScreen();
     bool fightCommand(const Command& c);
 
