@@ -24,6 +24,7 @@
 #include "parser/Command.h"
 #include "parser/GameInitRecord.h"
 #include "parser/StoryStore.h"
+#include "save/SaveGlobals.h"
 #include "shell/Audio.h"
 #include "shell/Skin.h"
 
@@ -105,6 +106,10 @@ struct Game {
     // Counts the runs of ChangeLoc, so that a run can tell that a nested run
     // (a countdown expiring under a modal screen) has replaced its commands.
     std::uint64_t behy = 0;
+
+    // The save screen's name and resume location, the load dialog's list and
+    // the position the next game start loads.
+    Ulozeni ulozeni;
 
     // The audio player; null when no audio device opened, and then every
     // audio command is ignored and `audiodostupne` is false.

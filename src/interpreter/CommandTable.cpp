@@ -13,6 +13,7 @@
 #include "interpreter/MenuCommands.h"
 #include "interpreter/PageCommands.h"
 #include "interpreter/VariableCommands.h"
+#include "save/SaveScreen.h"
 #include "shell/AudioCommands.h"
 
 namespace morvane {
@@ -33,7 +34,7 @@ constexpr std::array kCommands = {
     CommandEntry{"OBJEKT", 9, cmdObjekt},  // define or give a story object
     CommandEntry{"OBCHOD", 10, cmdObchod},  // shop
     CommandEntry{"PENIZE", 11, cmdPenize},  // money
-    CommandEntry{"SAVE", 12, nullptr},  // offer saving
+    CommandEntry{"SAVE", 12, cmdSave},  // offer saving
     CommandEntry{"KONEC", 13, cmdKonec},  // quit the program
     CommandEntry{"ZPET", 14, cmdZpet},  // menu item back
     CommandEntry{"ZKUSENOSTI", 15, cmdZkusenosti},  // experience points

@@ -38,6 +38,12 @@ public:
     // returns. GameEnded raised by an operation passes through it.
     virtual void showFight() = 0;
 
+    // The save screen ("SAVE"), shown modally. The front end shows
+    // DescribeSaveScreen(game) and hands a click on the save button, with the
+    // name field's text, to SaveScreenClick(game, name), closing when that
+    // answers Close; the cancel button closes it at once (save/SaveScreen.h).
+    virtual void showSave() = 0;
+
     // The shop ("OBCHOD"), shown modally. The front end shows
     // DescribeShop(game) and hands hovers and clicks to the shop operations
     // of character/ShopScreen.h; it returns when the player closes it.

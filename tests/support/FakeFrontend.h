@@ -22,6 +22,11 @@ public:
         ++fights;
         if (fight) fight();
     }
+    // Plays the save screen through `save`, which the test sets.
+    void showSave() override {
+        ++saveScreens;
+        if (save) save();
+    }
     // Play the shop and the sell screen through `shop` and `sell`, which the test sets.
     void showShop() override {
         ++shopScreens;
@@ -52,6 +57,8 @@ public:
     int deaths = 0;
     int fights = 0;
     std::function<void()> fight;
+    int saveScreens = 0;
+    std::function<void()> save;
     int shopScreens = 0;
     std::function<void()> shop;
     int sellScreens = 0;

@@ -1,0 +1,31 @@
+#pragma once
+// What saving and loading keep between the "SAVE" command, the save screen,
+// the load dialog and the start-up of a loaded game.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace morvane {
+
+// One saved position of the load dialog's list.
+struct TSav {
+    std::string nazev;                    // the file name without ".mkp", Windows-1250
+    std::filesystem::path soubor;         // the file, relative to the game folder
+    std::filesystem::file_time_type cas;  // last write; later times are newer
+};
+
+struct Ulozeni {
+    // Where a position saved now resumes; 0: the current location.
+    std::int32_t cilulozeni = 0;
+    // The name the save screen offers.
+    std::string nazevulozeni = "Zadej";
+    // The position the next start-up of a game loads, relative to the game
+    // folder, and whether it is to be loaded at all.
+    std::filesystem::path soubornacteni;
+    bool nacistpozici = false;
+    // The positions found for the load dialog, newest first (at most 100).
+    std::vector<TSav> pozice;
+};
+
+}  // namespace morvane
