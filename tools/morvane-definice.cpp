@@ -100,7 +100,8 @@ bool build(std::map<std::string, std::string> pairs, TGameInit& record) {
         fail("zadavanijmena", "must be 0 or 1");
     record.zadavanijmena = static_cast<std::uint8_t>(flag);
     if (!number(pairs["penize"], record.penize)) fail("penize", "must be a whole number");
-    if (!number(pairs["zkusenosti"], record.zkusenosti)) fail("zkusenosti", "must be a whole number");
+    if (!number(pairs["zkusenosti"], record.zkusenosti))
+        fail("zkusenosti", "must be a whole number");
     for (const char* key : {"zadavanijmena", "penize", "zkusenosti"}) pairs.erase(key);
     for (int a = 0; a < 6; ++a) {
         if (!triple(pairs[kAttributes[a]], record.vlastnosti + 3 * a))

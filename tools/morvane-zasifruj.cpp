@@ -28,7 +28,8 @@ std::vector<fs::path> scriptFiles(const fs::path& folder) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const fs::path& p = entry.path();
-        if (entry.is_regular_file() && p.extension() == ".vrn" && p.filename() != "inicializace.vrn")
+        if (entry.is_regular_file() && p.extension() == ".vrn" &&
+            p.filename() != "inicializace.vrn")
             files.push_back(p);
     }
     std::sort(files.begin(), files.end());

@@ -47,7 +47,9 @@ struct DemoCopy : TempFolder {
     DemoCopy() { fs::copy(kDemo, path(), fs::copy_options::recursive); }
 };
 
-int Shell(const std::string& command) { return std::system((command + " > /dev/null 2>&1").c_str()); }
+int Shell(const std::string& command) {
+    return std::system((command + " > /dev/null 2>&1").c_str());
+}
 
 // Plays a route; lines that are not screens (what a sound library may print)
 // are left out.
@@ -68,7 +70,9 @@ std::vector<int> Visited(const Played& p, const std::vector<std::string>& moves)
             if (shown.empty() || shown.back() != lokace) shown.push_back(lokace);
         }
         const bool ends = i + 1 < p.lines.size() && p.lines[i + 1]["screen"] == "ended";
-        const auto menu = [&](std::size_t k) { return line["game"]["menu"]["items"][k - 1]["target"]; };
+        const auto menu = [&](std::size_t k) {
+            return line["game"]["menu"]["items"][k - 1]["target"];
+        };
         if (ends && line["screen"] == "main" && i < moves.size() && !moves[i].empty() &&
             std::isdigit(static_cast<unsigned char>(moves[i][0])))
             shown.push_back(menu(std::stoul(moves[i])));
@@ -142,7 +146,8 @@ TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
             if (std::stoi((*m)[1]) > 0) targets.insert(std::stoi((*m)[1]));
     }
     // Every picture and sound that a command names is in the game folder.
-    const std::regex named("<(AUDIO[A-Z]+|OBRAZEK[A-Z]*|OBJEKT)[^>]*(?:SOUBOR|OBRAZEK)=\"([^\"]+)\"");
+    const std::regex named(
+        "<(AUDIO[A-Z]+|OBRAZEK[A-Z]*|OBJEKT)[^>]*(?:SOUBOR|OBRAZEK)=\"([^\"]+)\"");
     for (const fs::path& file : files) {
         const std::string text = ReadFile(file);
         for (std::sregex_iterator m(text.begin(), text.end(), named), end; m != end; ++m) {
@@ -159,9 +164,11 @@ TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
 
 TEST(Demo, ScrambledCopyPlaysLikeThePlainGame) {
     DemoCopy plain, scrambled;
-    ASSERT_EQ(Shell((kTools / "morvane-zasifruj").string() + " '" + scrambled.path().string() + "'"), 0);
+    ASSERT_EQ(
+        Shell((kTools / "morvane-zasifruj").string() + " '" + scrambled.path().string() + "'"), 0);
     // Only the scrambled files may remain, so nothing can be read from the plain ones.
-    for (const fs::path& folder : {scrambled.path() / "data", scrambled.path() / "data" / "knihovny"})
+    for (const fs::path& folder :
+         {scrambled.path() / "data", scrambled.path() / "data" / "knihovny"})
         for (const auto& entry : fs::directory_iterator(folder))
             if (entry.is_regular_file() && entry.path().extension() == ".vrn" &&
                 entry.path().filename() != "inicializace.vrn")
@@ -178,14 +185,17 @@ TEST(Demo, DefinitionRecordIsWrittenFromItsTextSource) {
     TempFolder out;
     const std::string tool = (kTools / "morvane-definice").string();
     const fs::path source = kDemo / "data" / "inicializace.txt";
-    ASSERT_EQ(Shell(tool + " '" + source.string() + "' '" + (out.path() / "a.vrn").string() + "'"), 0);
+    ASSERT_EQ(Shell(tool + " '" + source.string() + "' '" + (out.path() / "a.vrn").string() + "'"),
+              0);
     EXPECT_EQ(ReadFile(out.path() / "a.vrn"), ReadFile(kDemo / "data" / "inicializace.vrn"));
     // A misspelt key or a missing attribute triple writes nothing.
     out.write("bad.txt", ReadFile(source) + "zivot=1,2,3\n");
     EXPECT_NE(Shell(tool + " '" + (out.path() / "bad.txt").string() + "' '" +
-                  (out.path() / "b.vrn").string() + "'"), 0);
+                    (out.path() / "b.vrn").string() + "'"),
+              0);
     out.write("short.txt", "nazev=x\nzadavanijmena=0\npenize=1\nzkusenosti=0\n");
     EXPECT_NE(Shell(tool + " '" + (out.path() / "short.txt").string() + "' '" +
-                  (out.path() / "b.vrn").string() + "'"), 0);
+                    (out.path() / "b.vrn").string() + "'"),
+              0);
     EXPECT_FALSE(out.exists("b.vrn"));
 }
