@@ -1,0 +1,68 @@
+#include "screens/ModalControls.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/QtText.h"
+#include "shell/SkinImage.h"
+
+namespace morvane {
+
+QFont pixelFont(std::string_view face, int pixels, bool bold, bool italic, bool underline) {
+    QFont font(fontFamily(face));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetCaption(QLabel& label, const QString& text) {
+    label.setText(text);
+    label.adjustSize();
+}
+
+void SetCaption(QLabel& label, const QString& text, const QColor& colour) {
+    QPalette p = label.palette();
+    p.setColor(QPalette::WindowText, colour);
+    label.setPalette(p);
+    SetCaption(label, text);
+}
+
+QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, const QFont& font,
+                    const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setFont(font);
+    label->move(x, y);
+    SetCaption(*label, text, colour);
+    return label;
+}
+
+void ApplyLook(QWidget& window, const ModalLook& look) {
+    window.clearMask();
+    SetBackground(window, qtColour(look.barva));
+}
+
+void CutOut(QWidget& window, const ModalLook& look) {
+    if (look.pruhledne) CutOutColour(window, qtColour(look.barva));
+}
+
+void CentreOver(QWidget& window, const QWidget* main) {
+    QRect area;
+    if (main && main->isVisible()) area = main->geometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
+    const ScreenPosition at =
+        CentreOnMainWindow(area.width(), area.height(), window.width(), window.height());
+    window.move(area.left() + at.left, area.top() + at.top);
+}
+
+bool LoadSkinPicture(QLabel& control, Game& game, std::string_view name, bool ownSize) {
+    return LoadPictureInto(control, FindSkinImage(game.gameFolder(), name), game.frontend,
+                           ownSize ? PictureFit::OwnSize : PictureFit::Clip);
+}
+
+}  // namespace morvane

@@ -1,0 +1,41 @@
+#pragma once
+// What the modal screens share: the game's common modal look applied to a
+// window, centring over the main window, captions at fixed places, and the
+// interface pictures of the game's "grafika" folder.
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <string_view>
+
+#include "shell/ModalLook.h"
+
+namespace morvane {
+
+struct Game;
+
+// A font of the screens, its size in pixels as the screens are designed.
+QFont pixelFont(std::string_view face, int pixels, bool bold = false, bool italic = false,
+                bool underline = false);
+
+// A caption: plain, transparent text at (x, y), sized to its text.
+QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, const QFont& font,
+                    const QColor& colour = Qt::black);
+
+// Sets a caption's text and colour and resizes it to fit.
+void SetCaption(QLabel& label, const QString& text, const QColor& colour);
+void SetCaption(QLabel& label, const QString& text);
+
+// Colour of the window and, after its controls are filled, the see-through
+// cut when the skin asks for it. Call CutOut last, once everything is drawn.
+void ApplyLook(QWidget& window, const ModalLook& look);
+void CutOut(QWidget& window, const ModalLook& look);
+
+// Places `window` in the middle of `main` (the main window); without one, in
+// the middle of the screen.
+void CentreOver(QWidget& window, const QWidget* main);
+
+// Loads the interface picture `name` (Windows-1250) into a picture control;
+// a picture that can't be loaded is reported and leaves the control empty.
+bool LoadSkinPicture(QLabel& control, Game& game, std::string_view name, bool ownSize = false);
+
+}  // namespace morvane

@@ -1,0 +1,103 @@
+#include "screens/TObchod.h"
+
+#include <QKeyEvent>
+
+#include "character/ShopScreen.h"
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/ModalControls.h"
+#include "screens/QtText.h"
+#include "shell/labely/TLELabel.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kWidth = 409, kHeight = 490;
+constexpr const char* kFace = "Times New Roman";
+
+}  // namespace
+
+TObchod::TObchod() {
+    setFixedSize(kWidth, kHeight);
+    Image1 = new ClickLabel(this);
+    Image1->setGeometry(0, 0, kWidth, 457);
+    connect(Image1, &ClickLabel::mouseMoved, this, [this] { act(HoverShopBackground); });
+    Shape1 = new TShape(this);
+    Shape1->setGeometry(0, 458, kWidth, kHeight - 458);
+    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true), Qt::white);
+    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14), Qt::white);
+    Label3 = MakeCaption(this, QString(), 24, 344, pixelFont(kFace, 14), Qt::white);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label5 = MakeCaption(this, QString(), 16, 463, pixelFont(kFace, 16, true), Qt::white);
+    Image2 = new ClickLabel(this);
+    Image2->setGeometry(368, 16, 25, 26);
+    Image2->setCursor(Qt::PointingHandCursor);
+    connect(Image2, &ClickLabel::mouseMoved, this, [this] { act(HoverShopClose); });
+    connect(Image2, &ClickLabel::clicked, this, &TObchod::finish);
+}
+
+void TObchod::Prepare(Game& game, const QWidget* main) {
+    game_ = &game;
+    const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Shop);
+    ApplyLook(*this, look);
+    Shape1->setBrush(Qt::black);
+    if (look.ramecky) Shape1->setPen(qtColour(*look.ramecky));
+    CentreOver(*this, main);
+    LoadSkinPicture(*Image1, game, "pozadi_inventar");
+    LoadSkinPicture(*Image2, game, "krizek");
+    for (TLELabel* label : goods_) label->deleteLater();
+    goods_.clear();
+    const ShopView view = DescribeShop(game);
+    for (std::size_t k = 1; k <= view.goods.size(); ++k) {
+        auto* label = new TLELabel(this);
+        label->Barva1 = label->Barva2 = Qt::transparent;
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setFont(pixelFont(kFace, 15));
+        SetCaption(*label, qtText(view.goods[k - 1].text), Qt::white);
+        label->move(50, 50 + 15 * static_cast<int>(k));
+        label->setCursor(Qt::PointingHandCursor);
+        const auto n = static_cast<std::int32_t>(k);
+        label->idx = n;
+        label->OnMouseEnter = [this, n] {
+            HoverGood(*game_, n);
+            Refresh();
+        };
+        connect(label, &TLELabel::clicked, this, [this, n] {
+            Buy(*game_, n);
+            Refresh();
+        });
+        label->show();
+        goods_.push_back(label);
+    }
+    Refresh();
+    CutOut(*this, look);
+}
+
+void TObchod::ShowShop(Game& game, const QWidget* main) {
+    Prepare(game, main);
+    exec();
+    for (TLELabel* label : goods_) label->deleteLater();
+    goods_.clear();
+}
+
+void TObchod::Refresh() {
+    const ShopView view = DescribeShop(*game_);
+    SetCaption(*Label1, qtText(view.Label1));
+    Label1->move(kWidth / 2 - Label1->width() / 2, Label1->y());
+    // The money line stands centred under the caption.
+    SetCaption(*Label2, qtText(view.Label2));
+    Label2->move(Label1->x() + Label1->width() / 2 - Label2->width() / 2, Label2->y());
+    SetCaption(*Label3, qtText(view.Label3));
+    SetCaption(*Label5, qtText(view.Label5));
+}
+
+void TObchod::act(void (*operation)(Game&)) {
+    if (!game_) return;
+    operation(*game_);
+    Refresh();
+}
+
+// Typed keys don't close the shop.
+void TObchod::keyPressEvent(QKeyEvent*) {}
+
+}  // namespace morvane

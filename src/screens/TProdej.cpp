@@ -1,0 +1,97 @@
+#include "screens/TProdej.h"
+
+#include <QKeyEvent>
+
+#include "character/SellScreen.h"
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/ModalControls.h"
+#include "screens/QtText.h"
+#include "shell/labely/TLELabel.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kWidth = 409, kHeight = 490;
+constexpr const char* kFace = "Times New Roman";
+
+}  // namespace
+
+TProdej::TProdej() {
+    setFixedSize(kWidth, kHeight);
+    Image1 = new ClickLabel(this);
+    Image1->setGeometry(0, 0, kWidth, 457);
+    connect(Image1, &ClickLabel::mouseMoved, this, [this] {
+        if (!game_) return;
+        HoverSellBackground(*game_);
+        Refresh();
+    });
+    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true), Qt::white);
+    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14), Qt::white);
+    Status = MakeCaption(this, QString(), 16, 464, pixelFont(kFace, 16, true), Qt::white);
+    Image2 = new ClickLabel(this);
+    Image2->setGeometry(368, 16, 25, 26);
+    Image2->setCursor(Qt::PointingHandCursor);
+    connect(Image2, &ClickLabel::clicked, this, &TProdej::finish);
+}
+
+void TProdej::Prepare(Game& game, const QWidget* main) {
+    game_ = &game;
+    const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Sell);
+    ApplyLook(*this, look);
+    CentreOver(*this, main);
+    LoadSkinPicture(*Image1, game, "pozadi_inventar");
+    LoadSkinPicture(*Image2, game, "krizek");
+    for (TLELabel* label : lines_) label->deleteLater();
+    lines_.clear();
+    const SellView view = DescribeSell(game);
+    int k = 0;
+    for (const SellLine& line : view.lines) {
+        auto* label = new TLELabel(this);
+        label->Barva1 = label->Barva2 = Qt::transparent;
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setFont(pixelFont(kFace, 15));
+        label->move(50, 50 + 15 * k++);
+        label->setCursor(Qt::PointingHandCursor);
+        label->idx = line.cislo;
+        const SellKind kind = line.kind;
+        const std::int32_t n = line.cislo;
+        label->OnMouseEnter = [this, kind, n] {
+            HoverSellLine(*game_, kind, n);
+            Refresh();
+        };
+        connect(label, &TLELabel::clicked, this, [this, kind, n] {
+            Sell(*game_, kind, n);
+            Refresh();
+        });
+        lines_.push_back(label);
+    }
+    Refresh();
+    CutOut(*this, look);
+}
+
+void TProdej::ShowSell(Game& game, const QWidget* main) {
+    Prepare(game, main);
+    exec();
+    for (TLELabel* label : lines_) label->deleteLater();
+    lines_.clear();
+}
+
+// Lines keep their places; a sold-out line only hides.
+void TProdej::Refresh() {
+    const SellView view = DescribeSell(*game_);
+    SetCaption(*Label1, qtText(view.Label1));
+    Label1->move(kWidth / 2 - Label1->width() / 2, Label1->y());
+    SetCaption(*Label2, qtText(view.Label2));
+    Label2->move(Label1->x() + Label1->width() / 2 - Label2->width() / 2, Label2->y());
+    SetCaption(*Status, qtText(view.Status));
+    for (std::size_t k = 0; k < lines_.size() && k < view.lines.size(); ++k) {
+        SetCaption(*lines_[k], qtText(view.lines[k].text), Qt::white);
+        lines_[k]->setVisible(view.lines[k].visible);
+    }
+}
+
+// Typed keys don't close the window.
+void TProdej::keyPressEvent(QKeyEvent*) {}
+
+}  // namespace morvane
