@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "base/TextFile.h"
+#include "base/Win1250.h"
 #include "parser/GameDefinition.h"
 #include "parser/Scramble.h"
 
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
     try {
         name = morvane::GameDefinition::load(game).gameName();
     } catch (const morvane::GameFileError& error) {
-        std::cerr << error.what() << "\n";
+        std::cerr << morvane::toUtf8(error.what()) << "\n";  // the engine's texts are Windows-1250
         return 1;
     }
     const fs::path data = game / "data";
