@@ -25,7 +25,7 @@ TInventory::TInventory() {
     Shape1->setGeometry(0, 460, 660, 109);
     Shape2 = new TShape(this);
     Shape2->setGeometry(411, 0, 249, 457);
-    const QFont caption = pixelFont(kFace, 16, true);
+    const QFont caption = pixelFont(kFace, 14, true);
     Label9 = MakeCaption(this, QString(), 32, 16, caption);
     Prachy = MakeCaption(this, QString(), 144, 16, caption);
     Label1 = MakeCaption(this, QString(), 32, 35, caption);

@@ -13,6 +13,7 @@ namespace morvane {
 namespace {
 
 constexpr int kWidth = 409, kHeight = 490;
+// Texts over the picture are black; those on the strip below it white.
 constexpr const char* kFace = "Times New Roman";
 
 }  // namespace
@@ -24,9 +25,9 @@ TObchod::TObchod() {
     connect(Image1, &ClickLabel::mouseMoved, this, [this] { act(HoverShopBackground); });
     Shape1 = new TShape(this);
     Shape1->setGeometry(0, 458, kWidth, kHeight - 458);
-    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true), Qt::white);
-    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14), Qt::white);
-    Label3 = MakeCaption(this, QString(), 24, 344, pixelFont(kFace, 14), Qt::white);
+    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true));
+    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14));
+    Label3 = MakeCaption(this, QString(), 24, 344, pixelFont(kFace, 14));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5 = MakeCaption(this, QString(), 16, 463, pixelFont(kFace, 16, true), Qt::white);
     Image2 = new ClickLabel(this);
@@ -53,7 +54,7 @@ void TObchod::Prepare(Game& game, const QWidget* main) {
         label->Barva1 = label->Barva2 = Qt::transparent;
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setFont(pixelFont(kFace, 15));
-        SetCaption(*label, qtText(view.goods[k - 1].text), Qt::white);
+        SetCaption(*label, qtText(view.goods[k - 1].text), Qt::black);
         label->move(50, 50 + 15 * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);
         const auto n = static_cast<std::int32_t>(k);

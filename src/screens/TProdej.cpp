@@ -13,6 +13,7 @@ namespace morvane {
 namespace {
 
 constexpr int kWidth = 409, kHeight = 490;
+// Texts over the picture are black; those on the strip below it white.
 constexpr const char* kFace = "Times New Roman";
 
 }  // namespace
@@ -26,8 +27,8 @@ TProdej::TProdej() {
         HoverSellBackground(*game_);
         Refresh();
     });
-    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true), Qt::white);
-    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14), Qt::white);
+    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true));
+    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14));
     Status = MakeCaption(this, QString(), 16, 464, pixelFont(kFace, 16, true), Qt::white);
     Image2 = new ClickLabel(this);
     Image2->setGeometry(368, 16, 25, 26);
@@ -86,7 +87,7 @@ void TProdej::Refresh() {
     Label2->move(Label1->x() + Label1->width() / 2 - Label2->width() / 2, Label2->y());
     SetCaption(*Status, qtText(view.Status));
     for (std::size_t k = 0; k < lines_.size() && k < view.lines.size(); ++k) {
-        SetCaption(*lines_[k], qtText(view.lines[k].text), Qt::white);
+        SetCaption(*lines_[k], qtText(view.lines[k].text), Qt::black);
         lines_[k]->setVisible(view.lines[k].visible);
     }
 }

@@ -60,10 +60,17 @@ struct ModalScreens : ::testing::Test {
         s.folder.file("data/utoky.vrn", kAttacks);
         s.folder.file("data/predmety.vrn", "1,\"Lektvar\",\"Hojí rány.\",5,vzdy,zivoty+10\n");
         s.folder.file("data/obchod.vrn", "1, predmet1\n");
-        for (const char* name : {"pozadi_bitva", "pozadi_postava", "plusko3d", "krizek", "ulozit",
-                                 "neukladat", "menu", "pozadi_inventar"})
-            WritePicture(s.folder.path() / "grafika" / (std::string(name) + ".png"), Qt::darkGray,
-                         60, 30);
+        // Interface pictures of their usual sizes, light as the games draw them.
+        const struct {
+            const char* name;
+            int w, h;
+        } pictures[] = {{"pozadi_bitva", 409, 457}, {"pozadi_postava", 421, 245},
+                        {"pozadi_inventar", 409, 457}, {"menu", 234, 320},
+                        {"plusko3d", 15, 15},        {"krizek", 25, 26},
+                        {"ulozit", 90, 30},          {"neukladat", 90, 30}};
+        for (const auto& p : pictures)
+            WritePicture(s.folder.path() / "grafika" / (std::string(p.name) + ".png"),
+                         QColor(225, 215, 185), p.w, p.h);
     }
     TLELabel* menuLabel(const QString& caption) {
         for (TLELabel* label : s.program->main().menuLabels())
