@@ -21,6 +21,7 @@
 #include "interpreter/Help.h"
 #include "parser/GameDefinition.h"
 #include "save/LoadPosition.h"
+#include "save/SavePosition.h"
 #include "save/SaveScreen.h"
 #include "save/SavedPositionList.h"
 #include "shell/AudioCommands.h"
@@ -93,7 +94,7 @@ int TextSession::run() {
     }
     try {
         if (options_.menu) menuScreen();
-        else if (options_.load) startLoaded("./save/" + fromUtf8(*options_.load) + ".mkp");
+        else if (options_.load) startLoaded(SavedPositionPath(fromUtf8(*options_.load)).string());
         else startGame();
     } catch (const InputEnded&) {
     } catch (const GameEnded&) {
