@@ -36,6 +36,7 @@ TForm2::TForm2() {
     Image1 = new ClickLabel(this);
     Image1->setGeometry(0, 0, kWidth, kHeight);
     connect(Image1, &ClickLabel::mouseMoved, this, [this] { showHint(QString()); });
+    // The background covers the whole sheet: a click where no control is closes it.
     connect(Image1, &ClickLabel::clicked, this, &TForm2::finish);
     const QFont plain = pixelFont(kFace, 16), bold = pixelFont(kFace, 16, true);
     Jmeno = MakeCaption(this, QString(), 0, 16, pixelFont(kFace, 24));
@@ -121,7 +122,5 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) return;
     finish();
 }
-
-void TForm2::mouseReleaseEvent(QMouseEvent*) { finish(); }
 
 }  // namespace morvane

@@ -37,7 +37,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void showHint(const QString& text);

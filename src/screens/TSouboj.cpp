@@ -249,9 +249,15 @@ void TSouboj::Refresh() {
         showList(v.list);
 }
 
+// Moves over the window itself, and over its plain captions. Controls with a
+// hover of their own pass their moves on to here too; those are theirs.
 void TSouboj::mouseMoveEvent(QMouseEvent* event) {
     BorderlessDialog::mouseMoveEvent(event);
-    if (Shape2->geometry().contains(event->position().toPoint())) act(HoverListPanel);
+    const QPoint at = event->position().toPoint();
+    if (QWidget* under = childAt(at);
+        qobject_cast<ClickLabel*>(under) || qobject_cast<TLELabel*>(under))
+        return;
+    if (Shape2->geometry().contains(at)) act(HoverListPanel);
     else act(HoverPicture);
 }
 

@@ -111,6 +111,8 @@ TEST_F(ModalScreens, FightIsWonByClickingAnActionLabel) {
         MoveOver(fight.Image1);
         EXPECT_TRUE(fight.Popis_akce_cost->text().isEmpty());
         EXPECT_FALSE(fight.Label31->isVisibleTo(&fight));
+        MoveOver(fight.Label29);
+        EXPECT_EQ(fight.Popis_akce->text(), QString::fromUtf8("Použít předmět"));
         Enter(blow);
         Click(blow);
     });
@@ -136,6 +138,7 @@ TEST_F(ModalScreens, TrainingBuysAPointAndHidesWhatIsNoLongerCovered) {
         MoveOver(strength);
         EXPECT_EQ(sheet.XPinfo->text(), QString::fromUtf8("Zvýšení síly 10 XP"));
         Click(strength);
+        EXPECT_TRUE(sheet.isVisible());
         EXPECT_EQ(sheet.Label3->text(), "6");
         EXPECT_EQ(sheet.Label7->text(), "2");
         EXPECT_FALSE(strength->isVisibleTo(&sheet));
