@@ -14,9 +14,7 @@ namespace morvane {
 inline constexpr char kTextBreak = '\r';
 
 // A bonus with its own sign, so that a negative one reads "1k6-2", not "1k6+-2".
-inline std::string SignedText(std::int32_t value) {
-    return (value < 0 ? "" : "+") + toText(value);
-}
+inline std::string SignedText(std::int32_t value) { return (value < 0 ? "" : "+") + toText(value); }
 
 // Attack dice as the screens show them: count, "k", sides, bonus ("1k6+1").
 inline std::string DiceText(const kostka& dice) {

@@ -28,7 +28,8 @@ bool later(const LocalTime& a, const LocalTime& b) {
 
 // The first letter in upper case: ASCII letters only, as the window has always done.
 std::string capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 32);
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 32);
     return text;
 }
 
@@ -46,7 +47,8 @@ void addLines(std::vector<InventoryLine>& lines, const Table<Entry, kTableEntrie
     for (std::int32_t n = 1; n <= std::min(count, kTableEntries); ++n) {
         const Entry& e = table[n];
         if (e.mnozstvi <= 0) continue;
-        lines.push_back(InventoryLine{n, CountedName(e.nazev.str(), e.mnozstvi), clickable(e), false});
+        lines.push_back(
+            InventoryLine{n, CountedName(e.nazev.str(), e.mnozstvi), clickable(e), false});
     }
 }
 
@@ -137,7 +139,8 @@ bool UseItem(Game& game, std::int32_t n) {
         if (!conditionsHold(game, item.podminky, item.pocetpodminek)) return false;
         item.mnozstvi = wrapSub(item.mnozstvi, 1);
         const int effects = std::clamp<int>(item.pocetefektu, 0, kEffectsPerEntry);
-        for (int i = 0; i < effects; ++i) ApplyItemEffect(game, item.efekty[i], game.inventar.Status2);
+        for (int i = 0; i < effects; ++i)
+            ApplyItemEffect(game, item.efekty[i], game.inventar.Status2);
         game.inventar.posledniakce = game.clock.now();
         return true;
     });

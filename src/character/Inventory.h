@@ -28,11 +28,11 @@ struct InventoryLine {
 // of descriptions and conditions insert CR LF). Each column's lines stand 17
 // pixels apart from y = 55; the armours follow the weapons in their column.
 struct InventoryView {
-    std::string Label9;  // the currency name, first letter in upper case
-    std::string Prachy;  // the money
-    std::string Label1;  // caption "Předměty" over the objects
-    std::string Label3;  // caption "Inventář" over the items
-    std::string Label5;  // caption "Zbraně a zbroje" over the weapons and armours
+    std::string Label9;   // the currency name, first letter in upper case
+    std::string Prachy;   // the money
+    std::string Label1;   // caption "Předměty" over the objects
+    std::string Label3;   // caption "Inventář" over the items
+    std::string Label5;   // caption "Zbraně a zbroje" over the weapons and armours
     std::string Status;   // hint of the entry under the pointer
     std::string Status2;  // results of this opening's uses and equips
     std::vector<InventoryLine> objekty;

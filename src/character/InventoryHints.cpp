@@ -111,9 +111,7 @@ void HoverInventoryObject(Game& game, std::int32_t n) {
           [](const Game&, const obj& o) { return wrapText(o.popis.view(), kHintColumn); });
 }
 
-void HoverInventoryItem(Game& game, std::int32_t n) {
-    hover(game, ListedItem(game, n), itemHint);
-}
+void HoverInventoryItem(Game& game, std::int32_t n) { hover(game, ListedItem(game, n), itemHint); }
 
 void HoverInventoryWeapon(Game& game, std::int32_t n) {
     hover(game, ListedWeapon(game, n), weaponHint);

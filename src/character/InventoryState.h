@@ -11,8 +11,8 @@
 namespace morvane {
 
 struct InventoryState {
-    std::string Status;   // hint of the entry under the pointer
-    std::string Status2;  // results of using and equipping, one after another
+    std::string Status;                     // hint of the entry under the pointer
+    std::string Status2;                    // results of using and equipping, one after another
     std::optional<LocalTime> posledniakce;  // the last use or equip; none yet
 };
 

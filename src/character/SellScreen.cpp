@@ -42,9 +42,15 @@ Ware ware(const Game& game, SellKind kind, std::int32_t n) {
 
 void takePiece(Game& game, SellKind kind, std::int32_t n) {
     switch (kind) {
-        case SellKind::Weapon: addToCount(game.zbrane[n].mnozstvi, -1); break;
-        case SellKind::Armour: addToCount(game.zbroje[n].mnozstvi, -1); break;
-        case SellKind::Item: game.predmety[n].mnozstvi = wrapSub(game.predmety[n].mnozstvi, 1); break;
+        case SellKind::Weapon:
+            addToCount(game.zbrane[n].mnozstvi, -1);
+            break;
+        case SellKind::Armour:
+            addToCount(game.zbroje[n].mnozstvi, -1);
+            break;
+        case SellKind::Item:
+            game.predmety[n].mnozstvi = wrapSub(game.predmety[n].mnozstvi, 1);
+            break;
     }
 }
 
@@ -59,9 +65,12 @@ std::int32_t loadedCount(const Game& game, SellKind kind) {
 // 4 weapons and armours, 5 weapons and items, 6 armours and items).
 bool listsKind(std::int32_t code, SellKind kind) {
     switch (kind) {
-        case SellKind::Weapon: return code == 0 || code == 1 || code == 4 || code == 5;
-        case SellKind::Armour: return code == 0 || code == 2 || code == 4 || code == 6;
-        case SellKind::Item: return code == 0 || code == 3 || code == 5 || code == 6;
+        case SellKind::Weapon:
+            return code == 0 || code == 1 || code == 4 || code == 5;
+        case SellKind::Armour:
+            return code == 0 || code == 2 || code == 4 || code == 6;
+        case SellKind::Item:
+            return code == 0 || code == 3 || code == 5 || code == 6;
     }
     return false;
 }

@@ -64,8 +64,8 @@ ShopView DescribeShop(const Game& game) {
 void HoverGood(Game& game, std::int32_t k) {
     const zbozi* good = findGood(game, k);
     if (good == nullptr) return HoverShopBackground(game);
-    game.obchod.Label3 = good->nazev + kTextBreak + good->popis + kTextBreak + "Cena: " +
-                         toText(good->cena) + " " + game.mena;
+    game.obchod.Label3 = good->nazev + kTextBreak + good->popis + kTextBreak +
+                         "Cena: " + toText(good->cena) + " " + game.mena;
 }
 
 void HoverShopBackground(Game& game) { game.obchod.Label3.clear(); }

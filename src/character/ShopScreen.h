@@ -16,8 +16,8 @@ namespace morvane {
 struct Game;
 
 struct ShopGood {
-    std::string text;  // the line: the good's name
-    std::string typ;   // "zbran", "zbroj" or "predmet"
+    std::string text;        // the line: the good's name
+    std::string typ;         // "zbran", "zbroj" or "predmet"
     std::int32_t cislo = 0;  // library entry number
     std::int32_t cena = 0;
 };
@@ -25,10 +25,10 @@ struct ShopGood {
 // Texts are Windows-1250; a line break inside them is a single CR (the word
 // wrap of descriptions inserts CR LF).
 struct ShopView {
-    std::string Label1;  // caption "Obchod"
-    std::string Label2;  // "Máme 12 zlaťáků": the money, centred under the caption
-    std::string Label3;  // hint of the good under the pointer
-    std::string Label5;  // result of the last purchase
+    std::string Label1;           // caption "Obchod"
+    std::string Label2;           // "Máme 12 zlaťáků": the money, centred under the caption
+    std::string Label3;           // hint of the good under the pointer
+    std::string Label5;           // result of the last purchase
     std::vector<ShopGood> goods;  // good k is goods[k - 1]; the k-th line stands at y = 50 + 15 k
 };
 

@@ -35,7 +35,7 @@ enum class SellKind { Weapon, Armour, Item };
 // One line of the sell screen; it keeps its place when it hides.
 struct SellLine {
     SellKind kind = SellKind::Weapon;
-    std::int32_t cislo = 0;  // library entry number
+    std::int32_t cislo = 0;   // library entry number
     std::int32_t poradi = 0;  // place in the list of its kind, from 1
     std::string text;         // name + " x" + pieces
     bool visible = true;      // hidden once its last piece is sold
@@ -43,8 +43,8 @@ struct SellLine {
 
 struct Trade {
     shop obchod;
-    std::int32_t cisloobchodu = 1;     // the shop "OBCHOD" opens
-    std::int32_t typprodeje = 1;       // which kinds "PRODEJ" buys back (a category code)
+    std::int32_t cisloobchodu = 1;      // the shop "OBCHOD" opens
+    std::int32_t typprodeje = 1;        // which kinds "PRODEJ" buys back (a category code)
     std::int32_t procentoprodeje = 50;  // percentage of the price paid for a piece
     // The shop window: the hint of the entry under the pointer and the result line.
     std::string Label3;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "TradeFixture.h"
 #include "base/GameEnded.h"
 #include "character/Inventory.h"
-#include "TradeFixture.h"
 
 using namespace morvane;
 using morvane::test::TradeGame;

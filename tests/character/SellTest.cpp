@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "character/SellScreen.h"
 #include "TradeFixture.h"
+#include "character/SellScreen.h"
 
 using namespace morvane;
 using morvane::test::TradeGame;
@@ -38,10 +38,10 @@ TEST(Sell, ListsTheKindsTheCategoryNamesAndOnlyPiecesWithAPrice) {
     t.frontend.sell = [&] { seen.push_back(lines(t.game)); };
     for (int n = 1; n <= 3; ++n) t.go(n);
 
-    EXPECT_EQ(seen, (std::vector<std::vector<std::string>>{
-                        {"1 Meč x2"},
-                        {"1 Meč x2", "1 Kroužky x1", "1 Lektvar x2"},
-                        {"1 Kroužky x1", "1 Lektvar x2"}}));
+    EXPECT_EQ(seen,
+              (std::vector<std::vector<std::string>>{{"1 Meč x2"},
+                                                     {"1 Meč x2", "1 Kroužky x1", "1 Lektvar x2"},
+                                                     {"1 Kroužky x1", "1 Lektvar x2"}}));
     // The lines go with the screen.
     EXPECT_TRUE(DescribeSell(t.game).lines.empty());
 }

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "character/ShopScreen.h"
 #include "TradeFixture.h"
+#include "character/ShopScreen.h"
 
 using namespace morvane;
 using morvane::test::TradeGame;
@@ -48,9 +48,9 @@ TEST(Shop, LoadsTheChosenLineAndLeavesOutFaultyGoods) {
 
     // Weapon 7 is not loaded, spells are not sold, a good needs a number, and
     // a ";" ends the line.
-    EXPECT_EQ(seen, (std::vector<std::string>{"Meč zbran 2 15", "Kůže zbroj 1 8",
-                                              "Kroužky zbroj 2 29", "Svitek predmet 4 0",
-                                              "Bomba predmet 3 20"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"Meč zbran 2 15", "Kůže zbroj 1 8", "Kroužky zbroj 2 29",
+                                        "Svitek predmet 4 0", "Bomba predmet 3 20"}));
     EXPECT_EQ(hints, (std::vector<std::string>{
                          "Meč\rútok 1k6-1, poškození 2\rDlouhá čepel.\rCena: 15 zlaťáků",
                          "Kůže\robrana 3, tvrdost 2\rMěkká.\rCena: 8 zlaťáků",
