@@ -103,6 +103,9 @@ struct Game {
     // next timer tick or mouse movement so no control is destroyed inside its
     // own click handler.
     std::int32_t odlozenalokace = 0;
+    // The entry of a list screen under the pointer, set and cleared by the
+    // link label with `cilovalokace`; 0: none.
+    std::int32_t vybranapolozka = 0;
     // Counts the runs of ChangeLoc, so that a run can tell that a nested run
     // (a countdown expiring under a modal screen) has replaced its commands.
     std::uint64_t behy = 0;

@@ -1,0 +1,295 @@
+#include "screens/TForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWheelEvent>
+
+#include "base/GameEnded.h"
+#include "base/Win1250.h"
+#include "game/Game.h"
+#include "game/NewGame.h"
+#include "interpreter/ChangeLoc.h"
+#include "interpreter/Help.h"
+#include "save/LoadPosition.h"
+#include "screens/Controls.h"
+#include "screens/Host.h"
+#include "screens/QtText.h"
+#include "screens/TForm15.h"
+#include "screens/TForm2.h"
+#include "screens/TInventory.h"
+#include "shell/SdlAudioBackend.h"
+#include "shell/Skin.h"
+#include "shell/labely/TLELabel.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kInfoAreaHeight = 84;
+constexpr int kInfoLineGap = 15;
+constexpr int kPageStep = 100;   // arrow keys and page keys
+constexpr int kWheelStep = 150;  // one notch of the wheel
+
+void SetTextColour(QLabel& label, const QColor& colour) {
+    QPalette p = label.palette();
+    p.setColor(QPalette::WindowText, colour);
+    label.setPalette(p);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour,
+                  int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    SetTextColour(*label, colour);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// A button of the main window: a frame with a caption over it.
+ClickLabel* MakeButton(QWidget* parent, TShape*& frame, QRect box, const QString& caption,
+                       QPoint at) {
+    frame = new TShape(parent);
+    frame->setGeometry(box);
+    auto* label = new ClickLabel(caption, parent);
+    label->setFont(qtFont("Times New Roman", 1, true));
+    QFont f = label->font();
+    f.setPixelSize(19);
+    label->setFont(f);
+    label->setCursor(Qt::PointingHandCursor);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+TForm1::TForm1(Host& host) : host_(host), audioOpener_([] { return OpenSdlAudio(); }) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    SetBackground(*this, QColor(Qt::darkBlue));
+    createControls();
+    qApp->installEventFilter(this);
+    Timer.setInterval(100);
+    connect(&Timer, &QTimer::timeout, this, [this] {
+        if (game_ && !ended_) run([this] { TimerTimer(*game_); });
+    });
+    Timer.start();
+}
+
+TForm1::~TForm1() { Timer.stop(); }
+
+void TForm1::attach(Game& game, Screens screens) {
+    game_ = &game;
+    screens_ = screens;
+}
+
+void TForm1::createControls() {
+    Label3 = MakeButton(this, Shape4, {8, 6, 81, 27}, QStringLiteral("Konec"), {24, 8});
+    Label4 = MakeButton(this, Shape5, {112, 6, 89, 27}, QStringLiteral("Nápověda"), {115, 8});
+    Label5 = MakeButton(this, Shape6, {75, 38, 49, 19}, QStringLiteral("Audio"), {85, 40});
+    Label1 = MakeButton(this, Shape1, {8, 62, 81, 27}, QStringLiteral("Postava"), {16, 64});
+    Label2 = MakeButton(this, Shape3, {112, 62, 89, 27}, QStringLiteral("Vybavení"), {120, 64});
+    Shape6->hide();
+    Label5->hide();
+    connect(Label3, &ClickLabel::clicked, this, &TForm1::KonecClick);
+    connect(Label4, &ClickLabel::clicked, this, &TForm1::NapovedaClick);
+    connect(Label5, &ClickLabel::clicked, this, &TForm1::Label5Click);
+    connect(Label1, &ClickLabel::clicked, this, &TForm1::PostavaClick);
+    connect(Label2, &ClickLabel::clicked, this, &TForm1::VybaveniClick);
+
+    Label6 = MakeLabel(this, QString(), qtFont("Arial", 10, true), Qt::white, 152, 40);
+    Label6->hide();
+    TimerLabel = MakeLabel(this, QString(), qtFont("Arial", 1), Qt::white, 90, 88);
+    QFont timerFont = TimerLabel->font();
+    timerFont.setPixelSize(21);
+    TimerLabel->setFont(timerFont);
+
+    Shape2 = new TShape(this, true);
+    Shape2->setGeometry(0, 104, 209, 40);
+    Shape2->hide();
+    Menu = MakeLabel(this, QStringLiteral("Co uděláš?"), qtFont("Arial", 12), Qt::white, 64, 114);
+    Menu->hide();
+
+    Zprava_ramecek = new TShape(this);
+    Zprava_ramecek->setGeometry(0, 629, 792, kInfoAreaHeight);
+    Zprava = MakeLabel(this, QStringLiteral("Zpráva:"), qtFont("Arial", 9), Qt::gray, 8, 690);
+    for (int i = 0; i < kInfoLines; ++i) {
+        History[i] = MakeLabel(this, QString(), qtFont("Arial", 9), Qt::white, 64,
+                               690 - kInfoLineGap * i);
+    }
+
+    pokracovatFrame = new TShape(this);
+    pokracovatFrame->resize(150, 50);
+    pokracovatFrame->hide();
+    pokracovat = new ClickLabel(QStringLiteral("Pokračovat"), this);
+    pokracovat->setFont(qtFont("Arial", 18));
+    SetTextColour(*pokracovat, Qt::white);
+    pokracovat->setCursor(Qt::PointingHandCursor);
+    pokracovat->adjustSize();
+    pokracovat->hide();
+    connect(pokracovat, &ClickLabel::clicked, this, &TForm1::PokracovatClick);
+    connect(pokracovat, &ClickLabel::mouseMoved, this, [this] {
+        if (game_) game_->cilovalokace = game_->stavhry.lokace;
+    });
+}
+
+int TForm1::ShowModal() {
+    closing_ = false;
+    QTimer::singleShot(0, this, &TForm1::Inicializace);
+    return exec();
+}
+
+void TForm1::Inicializace() {
+    Game& g = *game_;
+    ended_ = false;
+    SetBackground(*this, qtColour(g.menuskin.hlavnipozadi));
+    for (QLabel* line : History) line->clear();
+    pageRun_ = menuRun_ = g.behy;
+    clearPage(0);
+    for (TLELabel* label : menu_) label->deleteLater();
+    menu_.clear();
+    Shape2->resize(Shape2->width(), 40);
+    scroll_ = 0;
+    heading_ = cz("Co uděláš?");
+    headingLeft_ = 64;
+    run([&] {
+        StartAudio(g, audioOpener_);
+        LoadSkin(g);
+        applySkin();
+        layOut();
+        if (g.ulozeni.nacistpozici) StartLoadedGame(g, g.ulozeni.soubornacteni);
+        else StartNewGame(g);
+    });
+}
+
+// The frames and captions take the main skin's colours; the page, menu and
+// heading fonts come from it too.
+void TForm1::applySkin() {
+    const Skin& skin = game_->skin;
+    for (TShape* frame : {Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Zprava_ramecek})
+        frame->setPen(qtColour(skin.ramecky));
+    for (ClickLabel* caption : {Label1, Label2, Label3, Label4, Label5})
+        SetTextColour(*caption, qtColour(skin.popisky));
+    Shape5->setVisible(skin.napoveda);
+    Label4->setVisible(skin.napoveda);
+    const bool audio = AudioButtonShown(skin, game_->audiodostupne);
+    Shape6->setVisible(audio);
+    Label5->setVisible(audio);
+    Menu->setFont(qtFont(skin.MenuOtazkaFont));
+}
+
+// The window covers the screen; the info area sits at its bottom.
+void TForm1::layOut() {
+    const int width = game_->screenWidth, height = game_->screenHeight;
+    setGeometry(0, 0, width, height);
+    resize(width, height);
+    Zprava->move(Zprava->x(), height - Zprava->height() - 5);
+    Zprava_ramecek->setGeometry(0, height - Zprava_ramecek->height(), width,
+                                Zprava_ramecek->height());
+    for (int i = 0; i < kInfoLines; ++i) History[i]->move(64, Zprava->y() - kInfoLineGap * i);
+    pokracovatFrame->move(width / 2 - 75, height / 3 + 10);
+    pokracovat->move(width / 2 - 60, height / 3 + 20);
+}
+
+void TForm1::run(const std::function<void()>& operation) {
+    if (ended_ || !game_) return;
+    try {
+        operation();
+    } catch (const GameEnded&) {
+        ended_ = true;
+    } catch (const std::exception& failure) {
+        reportError(failure.what());
+    }
+    Refresh();
+    if (ended_ || game_->okno.quitRequested) {
+        ended_ = true;
+        host_.quit();
+    }
+}
+
+void TForm1::KonecClick() {
+    run([this] { morvane::KonecClick(*game_); });
+}
+
+void TForm1::NapovedaClick() {
+    run([this] { morvane::NapovedaClick(*game_); });
+}
+
+void TForm1::PokracovatClick() {
+    run([this] { Button1Click(*game_); });
+}
+
+void TForm1::PostavaClick() {
+    if (screens_.sheet) screens_.sheet->ShowSheet(*game_, this);
+}
+
+void TForm1::Label5Click() {
+    if (screens_.audio) screens_.audio->ShowSettings(*game_, this);
+}
+
+void TForm1::VybaveniClick() {
+    if (screens_.inventory) run([this] { screens_.inventory->ShowInventory(*game_, this); });
+}
+
+void TForm1::notAvailable() {
+    host_.message(this, QStringLiteral("Tato obrazovka není v této verzi k dispozici."));
+}
+
+void TForm1::scrollPage(std::int32_t pixels) {
+    scroll_ += pixels;
+    placePage();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+            return scrollPage(kPageStep);
+        case Qt::Key_Down:
+        case Qt::Key_PageDown:
+            return scrollPage(-kPageStep);
+        case Qt::Key_8:
+            if (keypad) return scrollPage(kPageStep);
+            break;
+        case Qt::Key_2:
+            if (keypad) return scrollPage(-kPageStep);
+            break;
+        default:
+            break;
+    }
+    // No other key does anything here; Esc in particular doesn't close the game.
+    event->accept();
+}
+
+void TForm1::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / 120;
+    if (notches != 0) scrollPage(notches * kWheelStep);
+    event->accept();
+}
+
+// Alt+F4 and the like are ignored: the game ends through its own buttons.
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (closing_) event->accept();
+    else event->ignore();
+}
+
+void TForm1::reject() {
+    if (closing_) QDialog::reject();
+}
+
+// Any mouse movement over the window runs a move that a clicked page link
+// left waiting.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && game_ && !ended_ && game_->odlozenalokace != 0) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) run([this] { ControlForceLoad(*game_); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace morvane

@@ -1,0 +1,35 @@
+#pragma once
+// The picture window of the "OBRAZEK" command: a story picture with its
+// caption under it, in the middle of the screen; a click on the picture
+// closes it.
+#include <cstdint>
+#include <string>
+
+#include "screens/BorderlessDialog.h"
+
+class QLabel;
+
+namespace morvane {
+
+struct Game;
+class ClickLabel;
+
+class TForm13 : public BorderlessDialog {
+    Q_OBJECT
+public:
+    TForm13();
+    // Fills, sizes and places the window, then shows it modally until the
+    // player clicks the picture. `file` is relative to the game folder.
+    void ShowPicture(Game& game, const std::string& file, std::int32_t width,
+                     std::int32_t height, bool ownSize, const std::string& caption);
+    // Everything ShowPicture does before it waits; false when the picture
+    // could not be loaded (reported), and then the window isn't shown, since
+    // only a click on the picture could close it.
+    bool Prepare(Game& game, const std::string& file, std::int32_t width, std::int32_t height,
+                 bool ownSize, const std::string& caption);
+
+    ClickLabel* Image1;
+    QLabel* Label1;
+};
+
+}  // namespace morvane

@@ -1,0 +1,84 @@
+#include "screens/TForm14.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/QtText.h"
+#include "screens/TForm1.h"
+#include "shell/SkinImage.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kNameLength = 100;
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(qtFont("Arial", 12, true));
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+TForm14::TForm14(Game& game, TForm1& main) : game_(game), main_(main) {
+    Image1 = new ClickLabel(this);
+    Label1 = Caption(QStringLiteral("Zadej jméno své postavy:"), this);
+    Label2 = Caption(QStringLiteral("Jméno:"), this);
+    Edit1 = new QLineEdit(this);
+    Edit1->setMaxLength(kNameLength);
+    Edit1->setFont(qtFont("Arial", 10));
+    Edit1->resize(160, Edit1->sizeHint().height());
+    Image2 = new ClickLabel(this);
+    Image2->setCursor(Qt::PointingHandCursor);
+    connect(Image2, &ClickLabel::clicked, this, &TForm14::Accept);
+}
+
+void TForm14::Prepare() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+    SetBackground(*this, qtColour(game_.menuskin.hlavnipozadi));
+    LoadPictureInto(*Image1, FindSkinImage(game_.gameFolder(), "pozadi_postava"), game_.frontend);
+    LoadPictureInto(*Image2, FindSkinImage(game_.gameFolder(), "ok"), game_.frontend);
+    layOut();
+    Edit1->setFocus();
+}
+
+// Everything is placed around the window's centre.
+void TForm14::layOut() {
+    const int cx = width() / 2, cy = height() / 2;
+    const auto centreAt = [cx, cy](QWidget& w, int below) {
+        w.move(cx - w.width() / 2, cy - w.height() / 2 + below);
+    };
+    centreAt(*Image1, 0);
+    centreAt(*Label1, -70);
+    centreAt(*Image2, 50);
+    centreAt(*Edit1, -20);
+    Label2->move(Edit1->x() - 70, Edit1->y() + 3);
+    Image1->lower();
+}
+
+void TForm14::ShowModal() {
+    Prepare();
+    exec();
+}
+
+void TForm14::Accept() {
+    game_.hrac.jmeno.assign(coreText(Edit1->text()));
+    main_.ShowModal();
+    finish();
+}
+
+// Enter takes the name, in the field too (the field passes it on); Esc and
+// other keys do nothing here.
+void TForm14::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) Accept();
+}
+
+}  // namespace morvane

@@ -1,0 +1,89 @@
+#include "screens/TForm9.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/Host.h"
+#include "screens/QtText.h"
+#include "shell/SkinImage.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kWidth = 240;
+constexpr int kHeight = 400;
+constexpr int kFirstCaption = 84;
+constexpr int kCaptionGap = 24;
+
+void Style(QLabel& label, const SkinFont& font) {
+    label.setFont(qtFont(font));
+    QPalette p = label.palette();
+    p.setColor(QPalette::WindowText, qtColour(font.colour));
+    label.setPalette(p);
+    label.adjustSize();
+    label.move(kWidth / 2 - label.width() / 2, label.y());
+}
+
+}  // namespace
+
+TForm9::TForm9(Game& game, Host& host) : game_(game), host_(host) {
+    setFixedSize(kWidth, kHeight);
+    Image1 = new ClickLabel(this);
+    Image1->setGeometry(0, 0, kWidth, kHeight);
+    Image2 = new ClickLabel(this);
+    Image2->setGeometry(8, 328, 220, 63);
+    const QString lines[5] = {
+        QStringLiteral("Hra byla vytvořena v"), QStringLiteral("univerzálním enginu"),
+        QStringLiteral("k tvorbě gamebooků,"), QStringLiteral("který je možno stáhnout"),
+        QStringLiteral("na webových stránkách")};
+    for (int i = 0; i < 5; ++i) {
+        Captions[i] = new QLabel(lines[i], this);
+        Captions[i]->move(0, kFirstCaption + kCaptionGap * i);
+    }
+    Odkaz = new ClickLabel(QStringLiteral("Morvane"), this);
+    Odkaz->move(0, kFirstCaption + kCaptionGap * 5 + 8);
+    connect(Odkaz, &ClickLabel::clicked, this, [this] {
+        if (!address().isEmpty()) host_.openWeb(address());
+    });
+    Verze = new QLabel(QStringLiteral("verze 4.10d"), this);
+    Verze->move(0, 300);
+    for (QLabel* label : Captions) label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Verze->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (ClickLabel* picture : {Image1, Image2}) connect(picture, &ClickLabel::clicked, this, &TForm9::finish);
+}
+
+QUrl TForm9::address() { return QUrl(); }
+
+void TForm9::Prepare(QPoint at) {
+    move(at);
+    LoadPictureInto(*Image1, FindSkinImage(game_.gameFolder(), "menu"), game_.frontend,
+                    PictureFit::Clip);
+    LoadPictureInto(*Image2, FindSkinImage(game_.gameFolder(), "titulek"), game_.frontend,
+                    PictureFit::Clip);
+    for (QLabel* label : Captions) Style(*label, game_.menuskin.ffa);
+    Style(*Odkaz, game_.menuskin.font_odkaz);
+    if (!address().isEmpty()) Odkaz->setCursor(Qt::PointingHandCursor);
+    Style(*Verze, game_.menuskin.font_verze);
+    clearMask();
+    CutOutColour(*this, QColor(255, 0, 255));
+}
+
+void TForm9::ShowAbout(QPoint at) {
+    Prepare(at);
+    exec();
+}
+
+void TForm9::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) return;
+    finish();
+}
+
+void TForm9::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    finish();
+}
+
+}  // namespace morvane

@@ -1,0 +1,72 @@
+#include "shell/labely/TLELabel.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+
+#include "game/Game.h"
+
+namespace morvane {
+
+TLELabel::TLELabel(QWidget* parent, Game* game) : QLabel(parent), game_(game) {
+    setTextFormat(Qt::PlainText);
+    Barva1 = Barva2 = palette().color(QPalette::Window);
+    connect(&blink_, &QTimer::timeout, this, [this] {
+        phase_ = !phase_;
+        setBackground(phase_ ? Barva1 : Barva2);
+    });
+}
+
+void TLELabel::setBlikani(bool on) {
+    blikani_ = on;
+    if (on) {
+        blink_.start();
+        return;
+    }
+    blink_.stop();
+    setBackground(Barva1);
+}
+
+QColor TLELabel::background() const { return palette().color(QPalette::Window); }
+
+void TLELabel::setBackground(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void TLELabel::setUnderline(bool on) {
+    QFont f = font();
+    f.setUnderline(on);
+    setFont(f);
+}
+
+void TLELabel::enterEvent(QEnterEvent* event) {
+    if (OnMouseEnter) OnMouseEnter();
+    setBackground(Barva1);
+    if (hoverUnderline) setUnderline(true);
+    if (game_) {
+        game_->cilovalokace = link;
+        game_->vybranapolozka = idx;
+    }
+    QLabel::enterEvent(event);
+}
+
+void TLELabel::leaveEvent(QEvent* event) {
+    if (OnMouseLeave) OnMouseLeave();
+    setBackground(Barva2);
+    setUnderline(false);
+    if (game_) {
+        game_->cilovalokace = 0;
+        game_->vybranapolozka = 0;
+    }
+    QLabel::leaveEvent(event);
+}
+
+void TLELabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+}  // namespace morvane

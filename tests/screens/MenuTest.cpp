@@ -1,0 +1,126 @@
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "base/Win1250.h"
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/ScreenFixture.h"
+#include "screens/TForm14.h"
+#include "screens/TForm8.h"
+#include "screens/TForm9.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+
+constexpr const char* kStory = "<1>\n<TEXT OBSAH=\"Začátek\"><M T=\"Dál\" X=\"1\">\n";
+
+QColor TopLeft(const QLabel* picture) { return picture->pixmap().toImage().pixelColor(0, 0); }
+
+// Closes whatever modal window is still open if a test goes wrong, so that
+// it fails instead of waiting for ever.
+void Watchdog() {
+    QTimer::singleShot(5000, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
+    });
+}
+
+}  // namespace
+
+TEST(MainMenu, NewGameGoesThroughNameEntryIntoTheMainWindow) {
+    Screens s(kStory);
+    s.folder.definice.zadavanijmena = 1;
+    s.folder.writeDefinition();
+    Program& program = s.create();
+    ASSERT_TRUE(program.ok());
+    TForm8& menu = program.menu();
+    EXPECT_EQ(menu.Label1->text(), "Test");
+    EXPECT_EQ(menu.Label2->text(), "Autor: ");
+    EXPECT_EQ(menu.Label1->x(), 120 - menu.Label1->width() / 2);
+    EXPECT_TRUE(menu.Label1->font().underline());
+
+    QString page;
+    std::string hero;
+    Watchdog();
+    QTimer::singleShot(0, [&] {
+        TForm14& name = program.name();
+        name.Edit1->setText("Adéla");
+        QTimer::singleShot(200, [&] {
+            page = program.main().pageControls().empty()
+                       ? QString() : program.main().pageControls()[0]->text();
+            hero = program.game().hrac.jmeno.str();
+            program.main().KonecClick();
+        });
+        QTest::keyClick(name.Edit1, Qt::Key_Return);
+    });
+    Click(menu.Buttons[0]);
+    EXPECT_EQ(page, "Začátek");
+    EXPECT_EQ(hero, cz("Adéla"));
+    EXPECT_EQ(s.host.quits, 1);
+}
+
+TEST(MainMenu, HoverPicturesEscAndPngBeforeJpeg) {
+    Screens s(kStory);
+    QImage menuPicture(240, 400, QImage::Format_RGB32);
+    menuPicture.fill(Qt::red);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) menuPicture.setPixelColor(x, y, QColor(255, 0, 255));
+    menuPicture.save(QString::fromStdString((s.folder.path() / "grafika/menu.png").string()));
+    WritePicture(s.folder.path() / "grafika/menu.jpg", Qt::blue, 240, 400);
+    WritePicture(s.folder.path() / "grafika/tlacitko_1.png", Qt::green, 170, 37);
+    WritePicture(s.folder.path() / "grafika/tlacitko_1b.png", Qt::yellow, 170, 37);
+    WritePicture(s.folder.path() / "grafika/tlacitko_2.png", Qt::green, 170, 37);
+    WritePicture(s.folder.path() / "grafika/tlacitko_2b.png", Qt::yellow, 170, 37);
+    TForm8& menu = s.create().menu();
+    EXPECT_EQ(menu.Image1->pixmap().toImage().pixelColor(20, 20), QColor(Qt::red));
+    // The picture's fuchsia corner is see-through.
+    EXPECT_FALSE(menu.mask().contains(QPoint(5, 5)));
+    EXPECT_TRUE(menu.mask().contains(QPoint(20, 20)));
+
+    // From one button straight onto another: both stay lit until the background.
+    MoveOver(menu.Buttons[0]);
+    MoveOver(menu.Buttons[1]);
+    EXPECT_EQ(TopLeft(menu.Buttons[0]), QColor(Qt::yellow));
+    EXPECT_EQ(TopLeft(menu.Buttons[1]), QColor(Qt::yellow));
+    MoveOver(menu.Image1);
+    EXPECT_EQ(TopLeft(menu.Buttons[0]), QColor(Qt::green));
+    EXPECT_EQ(TopLeft(menu.Buttons[1]), QColor(Qt::green));
+
+    EXPECT_EQ(s.host.quits, 0);
+    QTest::keyClick(&menu, Qt::Key_Escape);
+    EXPECT_EQ(s.host.quits, 1);
+}
+
+TEST(MainMenu, BrokenPicturesAreReportedAndTheMenuStillWorks) {
+    Screens s(kStory);
+    s.folder.write("grafika/titulek.png", "\x89PNG\r\n\x1a\n broken");
+    Program& program = s.create();
+    ASSERT_TRUE(program.ok());
+    EXPECT_TRUE(program.menu().Image6->pixmap().isNull());
+    EXPECT_EQ(s.host.errors.size(), 1u);
+
+    Screens broken(kStory);
+    broken.folder.write("data/inicializace.vrn", "short");
+    EXPECT_FALSE(broken.create().ok());
+}
+
+TEST(MainMenu, AboutBoxClosesOnAKeyAndOpensNoAddress) {
+    Screens s(kStory);
+    Program& program = s.create();
+    TForm9& about = program.about();
+    Watchdog();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        shown = about.isVisible();
+        Click(about.Odkaz);  // the link names the engine and opens nothing
+        QTest::keyClick(&about, Qt::Key_A);
+    });
+    Click(program.menu().Buttons[2]);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_TRUE(s.host.web.empty());
+    EXPECT_EQ(about.pos(), program.menu().pos());
+}
