@@ -235,10 +235,6 @@ void TForm1::VybaveniClick() {
     if (screens_.inventory) run([this] { screens_.inventory->ShowInventory(*game_, this); });
 }
 
-void TForm1::notAvailable() {
-    host_.message(this, QStringLiteral("Tato obrazovka není v této verzi k dispozici."));
-}
-
 void TForm1::scrollPage(std::int32_t pixels) {
     scroll_ += pixels;
     placePage();

@@ -112,7 +112,6 @@ private:
     // Runs a core operation from an event handler: the end of the game and
     // failures stop here, and the window shows what the operation changed.
     void run(const std::function<void()>& operation);
-    void notAvailable();
     void scrollPage(std::int32_t pixels);
 
     void showButtons();

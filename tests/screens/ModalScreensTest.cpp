@@ -113,6 +113,16 @@ TEST_F(ModalScreens, FightIsWonByClickingAnActionLabel) {
         EXPECT_FALSE(fight.Label31->isVisibleTo(&fight));
         MoveOver(fight.Label29);
         EXPECT_EQ(fight.Popis_akce->text(), QString::fromUtf8("Použít předmět"));
+        // A potion from the item list, then the blow.
+        Click(fight.Label29);
+        ASSERT_EQ(fight.listLabels().size(), 1u);
+        TLELabel* potion = fight.listLabels()[0];
+        EXPECT_EQ(potion->text(), "Lektvar x 2");
+        Enter(potion);
+        Click(potion);
+        EXPECT_EQ(game.predmety[1].mnozstvi, 1);
+        EXPECT_EQ(game.hrac.predmetyvsouboji, 1);
+        EXPECT_TRUE(fight.isVisible());
         Enter(blow);
         Click(blow);
     });
