@@ -50,13 +50,13 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const
 
 // A button of the main window: a frame with a caption over it.
 ClickLabel* MakeButton(QWidget* parent, TShape*& frame, QRect box, const QString& caption,
-                       QPoint at) {
+                       QPoint at, int pixels = 19) {
     frame = new TShape(parent);
     frame->setGeometry(box);
     auto* label = new ClickLabel(caption, parent);
     label->setFont(qtFont("Times New Roman", 1, true));
     QFont f = label->font();
-    f.setPixelSize(19);
+    f.setPixelSize(pixels);
     label->setFont(f);
     label->setCursor(Qt::PointingHandCursor);
     label->move(at);
@@ -90,7 +90,9 @@ void TForm1::attach(Game& game, Screens screens) {
 void TForm1::createControls() {
     Label3 = MakeButton(this, Shape4, {8, 6, 81, 27}, QStringLiteral("Konec"), {24, 8});
     Label4 = MakeButton(this, Shape5, {112, 6, 89, 27}, QStringLiteral("Nápověda"), {115, 8});
-    Label5 = MakeButton(this, Shape6, {75, 38, 49, 19}, QStringLiteral("Audio"), {85, 40});
+    // The audio frame is only 19 pixels high: its caption takes a smaller size
+    // so that it stays inside.
+    Label5 = MakeButton(this, Shape6, {75, 38, 49, 19}, QStringLiteral("Audio"), {85, 40}, 13);
     Label1 = MakeButton(this, Shape1, {8, 62, 81, 27}, QStringLiteral("Postava"), {16, 64});
     Label2 = MakeButton(this, Shape3, {112, 62, 89, 27}, QStringLiteral("Vybavení"), {120, 64});
     Shape6->hide();
