@@ -75,6 +75,19 @@ bool LoadPictureInto(QLabel& control, const std::filesystem::path& file, Fronten
     return true;
 }
 
+namespace {
+
+bool ShowsColour(const QImage& drawn, const QRect& box, const QColor& colour) {
+    const QRect inside = box.intersected(drawn.rect());
+    const QRgb wanted = colour.rgb();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (drawn.pixel(x, y) == wanted) return true;
+    return false;
+}
+
+}  // namespace
+
 void SetBackground(QWidget& window, const QColor& colour) {
     QPalette p = window.palette();
     p.setColor(QPalette::Window, colour);
@@ -83,8 +96,22 @@ void SetBackground(QWidget& window, const QColor& colour) {
 }
 
 void CutOutColour(QWidget& window, const QColor& key) {
-    const QImage drawn = window.grab().toImage();
+    QImage drawn = window.grab().toImage();
     if (drawn.isNull()) return;
+    // Smoothed letters drawn straight onto the key colour blend into it at
+    // their edges; those pixels are no longer the key, stay in the shape and
+    // fringe the text. Such text is drawn sharp; text over pictures stays smooth.
+    bool redraw = false;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(&window)) continue;
+        const QRect box(label->mapTo(&window, QPoint(0, 0)), label->size());
+        if (!ShowsColour(drawn, box, key)) continue;
+        QFont font = label->font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        label->setFont(font);
+        redraw = true;
+    }
+    if (redraw) drawn = window.grab().toImage();
     const QBitmap shape = QBitmap::fromImage(
         drawn.createMaskFromColor(key.rgb(), Qt::MaskInColor));
     window.setMask(shape);
