@@ -1,0 +1,286 @@
+// The bundled demo gamebook played through the real windows: the committed
+// routes of the terminal front end, each move done as the mouse would do it
+// on whatever window is on top, reach every ending and the death.
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QThread>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "character/Inventory.h"
+#include "game/Game.h"
+#include "screens/Controls.h"
+#include "screens/ScreenFixture.h"
+#include "screens/TForm12.h"
+#include "screens/TForm13.h"
+#include "screens/TForm14.h"
+#include "screens/TForm8.h"
+#include "screens/TInventory.h"
+#include "screens/TObchod.h"
+#include "screens/TProdej.h"
+#include "screens/TSaveForm.h"
+#include "screens/TSouboj.h"
+#include "shell/labely/TLELabel.h"
+#include "support/TempFolder.h"
+
+using namespace morvane;
+using namespace morvane::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kTests = fs::path(__FILE__).parent_path().parent_path();
+const fs::path kDemo = kTests.parent_path() / "games" / "demo";
+
+// One command a line, as the terminal front end reads them; # starts a note.
+std::vector<std::string> Route(const std::string& name) {
+    std::ifstream in(kTests / "console" / name);
+    std::vector<std::string> moves;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#') moves.push_back(line);
+    return moves;
+}
+
+std::int32_t Arg(const std::vector<std::string>& words, std::size_t k) {
+    return k < words.size() && !words[k].empty() &&
+                   std::isdigit(static_cast<unsigned char>(words[k][0]))
+               ? std::stoi(words[k])
+               : -1;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+// What was on the screen when the route's last move was due, or when the
+// death screen came after it.
+struct Seen {
+    std::int32_t lokace = 0;
+    QString firstLine;
+    std::int32_t penize = 0, zkusenosti = 0, zivoty = 0;
+    bool death = false;
+};
+
+// Plays a route one move per timer shot. A move may open a modal window whose
+// loop then runs the next shot, or return to the loop it came from; either
+// way the shot waits until every window that closed has left its loop, so a
+// move never lands while the core is still finishing the previous one.
+class RoutePlayer {
+public:
+    RoutePlayer(Program& program, std::vector<std::string> moves)
+        : p_(program), moves_(std::move(moves)) {
+        // The core may open another window as one closes; an aborted route
+        // keeps closing them until the test's own click has returned.
+        closer_.setInterval(5);
+        QObject::connect(&closer_, &QTimer::timeout, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
+        });
+    }
+
+    void start(int timeoutMs) {
+        QTimer::singleShot(timeoutMs, &context_,
+                           [this] { abort("the route did not end in time"); });
+        schedule(0);
+    }
+    void abort(const std::string& why) {
+        if (failure.empty()) failure = why;
+        closer_.start();
+    }
+    void stop() { closer_.stop(); }
+
+    std::size_t played = 0;
+    Seen seen;
+    std::string failure;
+
+private:
+    void schedule(int ms) {
+        QTimer::singleShot(ms, &context_, [this] { step(); });
+    }
+
+    static bool settled() {
+        int open = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(w) && w->isVisible()) ++open;
+        return QThread::currentThread()->loopLevel() == open;
+    }
+
+    void step() {
+        if (!failure.empty()) return;
+        TForm1& main = p_.main();
+        QWidget* top = QApplication::activeModalWidget();
+        // The main window builds location 1 in a shot of its own after it opens.
+        if (!settled() || (top == &main && main.pageControls().empty())) return schedule(1);
+        if (played == moves_.size()) return;  // the last move has ended the program
+        if (played + 1 == moves_.size()) note(top);
+        const std::string move = moves_[played++];
+        schedule(0);
+        if (!perform(top, Words(move)))
+            abort("move " + std::to_string(played) + " '" + move + "' has no control on " +
+                  (top ? top->metaObject()->className() : "no window"));
+    }
+
+    void note(QWidget* top) {
+        const Game& g = p_.game();
+        seen.lokace = g.stavhry.lokace;
+        const auto& page = p_.main().pageControls();
+        seen.firstLine = page.empty() ? QString() : page.front()->text();
+        seen.penize = g.hrac.penize;
+        seen.zkusenosti = g.hrac.zkusenosti;
+        seen.zivoty = g.hrac.zivoty;
+        seen.death = top == &p_.death();
+    }
+
+    static bool press(QWidget* control) {
+        if (!control || !control->isVisible()) return false;
+        Enter(control);
+        Click(control);
+        return true;
+    }
+
+    static TLELabel* entry(const std::vector<TLELabel*>& labels, std::int32_t idx) {
+        for (TLELabel* label : labels)
+            if (label->idx == idx) return label;
+        return nullptr;
+    }
+
+    bool perform(QWidget* top, const std::vector<std::string>& w) {
+        const std::string verb = w.empty() ? "" : w[0];
+        // Any move leaves the death screen, as any key or click does.
+        if (top == &p_.death()) return note(top), press(p_.death().Image1);
+        // Nothing is typed: the hero goes nameless and the position is saved
+        // under the name the game offers, so the whole route is the mouse's.
+        if (top == &p_.name() && verb == "name") return press(p_.name().Image2);
+        if (top == &p_.main()) return onMain(verb, w);
+        if (top == &p_.fight()) {
+            TSouboj& fight = p_.fight();
+            if (verb == "attack") return press(entry(fight.actionLabels(), Arg(w, 1)));
+            if (verb == "item")
+                return press(fight.Label29) && press(entry(fight.listLabels(), Arg(w, 1)));
+            if (verb == "close") return press(fight.Image1);
+        }
+        if (top == &p_.shop()) {
+            if (verb == "buy") return press(entry(p_.shop().goods(), Arg(w, 1)));
+            if (verb == "close") return press(p_.shop().Image2);
+        }
+        if (top == &p_.sell() && verb == "close") return press(p_.sell().Image2);
+        if (top == &p_.picture() && verb == "close") return press(p_.picture().Image1);
+        if (top == &p_.save() && verb == "save") return press(p_.save().Image2);
+        if (top == &p_.inventory()) return onInventory(verb, w);
+        return false;
+    }
+
+    bool onMain(const std::string& verb, const std::vector<std::string>& w) {
+        TForm1& main = p_.main();
+        if (const std::int32_t k = Arg(w, 0); k >= 1 && w.size() == 1) {
+            const auto& menu = main.menuLabels();
+            return static_cast<std::size_t>(k) <= menu.size() && press(menu[k - 1]);
+        }
+        if (verb == "inventory") return press(main.Label2);
+        // Waiting: the window's own timer, one shot a tick.
+        if (const std::int32_t n = Arg(w, 1); verb == "tick" && n >= 0) {
+            for (int i = 0; i < n && !p_.game().okno.quitRequested; ++i)
+                QMetaObject::invokeMethod(&main.Timer, "timeout", Qt::DirectConnection);
+            return true;
+        }
+        return false;
+    }
+
+    bool onInventory(const std::string& verb, const std::vector<std::string>& w) {
+        TInventory& inventory = p_.inventory();
+        if (verb == "close") return press(inventory.Image2);
+        // The lines stand column after column: objects, items, weapons, armours.
+        const InventoryView v = DescribeInventory(p_.game());
+        const std::vector<InventoryLine>* columns[] = {&v.objekty, &v.predmety, &v.zbrane,
+                                                       &v.zbroje};
+        int column = -1;
+        std::int32_t n = -1;
+        if (verb == "use")
+            column = 1, n = Arg(w, 1);
+        else if (verb == "equip" && w.size() == 3 && w[1] == "zbran")
+            column = 2, n = Arg(w, 2);
+        else if (verb == "equip" && w.size() == 3 && w[1] == "zbroj")
+            column = 3, n = Arg(w, 2);
+        if (column < 0) return false;
+        std::size_t at = 0;
+        for (int c = 0; c < column; ++c) at += columns[c]->size();
+        for (const InventoryLine& line : *columns[column]) {
+            if (line.cislo == n && at < inventory.lines().size())
+                return inventory.lines()[at]->idx == n && press(inventory.lines()[at]);
+            ++at;
+        }
+        return false;
+    }
+
+    Program& p_;
+    std::vector<std::string> moves_;
+    QTimer closer_;
+    QObject context_;  // shots still waiting die with the player
+};
+
+struct Ending {
+    const char* route;
+    std::int32_t page;                        // the last location read
+    const char* title;                        // its first line; none for the death
+    std::int32_t penize, zkusenosti, zivoty;  // as the terminal front end ends the route
+};
+
+void PrintTo(const Ending& e, std::ostream* out) { *out << e.route; }
+
+class DemoWindow : public ::testing::TestWithParam<Ending> {};
+
+TEST_P(DemoWindow, RoutePlayedByMouseReachesItsEnding) {
+    const Ending& e = GetParam();
+    TempFolder demo;
+    fs::copy(kDemo, demo.path(), fs::copy_options::recursive);
+    RecordingHost host;
+    Program program(host, ProgramOptions{1, demo.path()});
+    ASSERT_TRUE(program.ok());
+    program.main().setAudioOpener({});
+    // Time passes only where the route waits.
+    program.main().Timer.stop();
+
+    const std::vector<std::string> moves = Route(e.route);
+    ASSERT_FALSE(moves.empty());
+    RoutePlayer player(program, moves);
+    player.start(20000);
+    Click(program.menu().Buttons[0]);  // new game; returns when the program has ended
+    player.stop();
+
+    ASSERT_EQ(player.failure, "");
+    EXPECT_EQ(player.played, moves.size());
+    EXPECT_EQ(host.quits, 1);
+    EXPECT_TRUE(host.errors.empty()) << host.errors.front().toStdString();
+    EXPECT_TRUE(host.messages.empty());
+    const Seen& s = player.seen;
+    EXPECT_EQ(s.lokace, e.page);
+    EXPECT_EQ(s.death, e.title[0] == '\0');
+    if (!s.death) {
+        EXPECT_EQ(s.firstLine, QString::fromUtf8(e.title));
+    }
+    EXPECT_EQ(s.penize, e.penize);
+    EXPECT_EQ(s.zkusenosti, e.zkusenosti);
+    EXPECT_EQ(s.zivoty, e.zivoty);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Demo, DemoWindow,
+    ::testing::Values(Ending{"demo-konec-vesnice.txt", 31, "KONEC: ZVON SE VRACÍ", 76, 46, 15},
+                      Ending{"demo-konec-klaster.txt", 32, "KONEC: STRÁŽCE KAMENCE", 3, 39, 12},
+                      Ending{"demo-konec-utek.txt", 33, "KONEC: ZBABĚLÝ NÁVRAT", 30, 0, 22},
+                      Ending{"demo-smrt.txt", 35, "", 30, 6, -988}),
+    [](const ::testing::TestParamInfo<Ending>& info) {
+        std::string name = fs::path(info.param.route).stem().string();
+        for (char& c : name)
+            if (c == '-') c = '_';
+        return name;
+    });
+
+}  // namespace
