@@ -46,6 +46,9 @@ void TForm10::Prepare(Game& game, const QWidget* menu) {
         label->show();
         entries_.push_back(label);
     }
+    // It shows the menu's picture, so it takes the menu's shape too.
+    clearMask();
+    CutOutColour(*this, QColor(255, 0, 255));
 }
 
 bool TForm10::ShowLoad(Game& game, const QWidget* menu) {

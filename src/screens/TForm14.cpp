@@ -45,6 +45,10 @@ void TForm14::Prepare() {
     SetBackground(*this, qtColour(game_.menuskin.hlavnipozadi));
     LoadPictureInto(*Image1, FindSkinImage(game_.gameFolder(), "pozadi_postava"), game_.frontend);
     LoadPictureInto(*Image2, FindSkinImage(game_.gameFolder(), "ok"), game_.frontend);
+    // The game's own hero name is offered, so a player who only clicks still
+    // plays a named hero; typing replaces it.
+    Edit1->setText(qtText(game_.definice.jmenohrdiny.str()));
+    Edit1->selectAll();
     layOut();
     Edit1->setFocus();
 }

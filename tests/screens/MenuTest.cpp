@@ -42,11 +42,12 @@ TEST(MainMenu, NewGameGoesThroughNameEntryIntoTheMainWindow) {
     EXPECT_EQ(menu.Label1->x(), 120 - menu.Label1->width() / 2);
     EXPECT_TRUE(menu.Label1->font().underline());
 
-    QString page;
+    QString page, offered;
     std::string hero;
     Watchdog();
     QTimer::singleShot(0, [&] {
         TForm14& name = program.name();
+        offered = name.Edit1->text();
         name.Edit1->setText("Adéla");
         QTimer::singleShot(200, [&] {
             page = program.main().pageControls().empty()
@@ -57,6 +58,7 @@ TEST(MainMenu, NewGameGoesThroughNameEntryIntoTheMainWindow) {
         QTest::keyClick(name.Edit1, Qt::Key_Return);
     });
     Click(menu.Buttons[0]);
+    EXPECT_EQ(offered, "Hrdina");  // the game's own hero name, for a player who only clicks
     EXPECT_EQ(page, "Začátek");
     EXPECT_EQ(hero, cz("Adéla"));
     EXPECT_EQ(s.host.quits, 1);
