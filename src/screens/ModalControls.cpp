@@ -51,6 +51,13 @@ void CutOut(QWidget& window, const ModalLook& look) {
     if (look.pruhledne) CutOutColour(window, qtColour(look.barva));
 }
 
+void FramePanels(std::initializer_list<TShape*> panels, const ModalLook& look) {
+    for (TShape* panel : panels) {
+        panel->setBrush(Qt::black);
+        if (look.ramecky) panel->setPen(qtColour(*look.ramecky));
+    }
+}
+
 void CentreOver(QWidget& window, const QWidget* main) {
     QRect area;
     if (main && main->isVisible()) area = main->geometry();

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <initializer_list>
 #include <string_view>
 
 #include "shell/ModalLook.h"
@@ -12,6 +13,7 @@
 namespace morvane {
 
 struct Game;
+class TShape;
 
 // A font of the screens, its size in pixels as the screens are designed.
 QFont pixelFont(std::string_view face, int pixels, bool bold = false, bool italic = false,
@@ -29,6 +31,9 @@ void SetCaption(QLabel& label, const QString& text);
 // cut when the skin asks for it. Call CutOut last, once everything is drawn.
 void ApplyLook(QWidget& window, const ModalLook& look);
 void CutOut(QWidget& window, const ModalLook& look);
+
+// The black panels of a screen, outlined in the skin's frame colour when it has one.
+void FramePanels(std::initializer_list<TShape*> panels, const ModalLook& look);
 
 // Places `window` in the middle of `main` (the main window); without one, in
 // the middle of the screen.

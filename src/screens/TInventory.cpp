@@ -46,10 +46,7 @@ void TInventory::Prepare(Game& game, const QWidget* main) {
     OpenInventory(game);
     const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Inventory);
     ApplyLook(*this, look);
-    for (TShape* shape : {Shape1, Shape2}) {
-        shape->setBrush(Qt::black);
-        if (look.ramecky) shape->setPen(qtColour(*look.ramecky));
-    }
+    FramePanels({Shape1, Shape2}, look);
     CentreOver(*this, main);
     LoadSkinPicture(*Image1, game, "pozadi_inventar");
     LoadSkinPicture(*Image2, game, "krizek");

@@ -41,8 +41,7 @@ void TObchod::Prepare(Game& game, const QWidget* main) {
     game_ = &game;
     const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Shop);
     ApplyLook(*this, look);
-    Shape1->setBrush(Qt::black);
-    if (look.ramecky) Shape1->setPen(qtColour(*look.ramecky));
+    FramePanels({Shape1}, look);
     CentreOver(*this, main);
     LoadSkinPicture(*Image1, game, "pozadi_inventar");
     LoadSkinPicture(*Image2, game, "krizek");

@@ -118,10 +118,7 @@ void TSouboj::Prepare(Game& game, const QWidget* main) {
     ended_ = false;
     const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Fight);
     ApplyLook(*this, look);
-    for (TShape* shape : {Shape1, Shape2}) {
-        shape->setBrush(Qt::black);
-        if (look.ramecky) shape->setPen(qtColour(*look.ramecky));
-    }
+    FramePanels({Shape1, Shape2}, look);
     CentreOver(*this, main);
     Image1->setPixmap(QPixmap());
     LoadSkinPicture(*Image1, game, "pozadi_bitva");
