@@ -58,6 +58,23 @@ void FramePanels(std::initializer_list<TShape*> panels, const ModalLook& look) {
     }
 }
 
+bool IsTypedKey(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+            return false;
+        case Qt::Key_F4:
+            return !(event.modifiers() & Qt::AltModifier);
+        default:
+            return true;
+    }
+}
+
 void CentreOver(QWidget& window, const QWidget* main) {
     QRect area;
     if (main && main->isVisible()) area = main->geometry();

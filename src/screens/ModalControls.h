@@ -4,6 +4,7 @@
 // interface pictures of the game's "grafika" folder.
 #include <QColor>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <initializer_list>
 #include <string_view>
@@ -34,6 +35,10 @@ void CutOut(QWidget& window, const ModalLook& look);
 
 // The black panels of a screen, outlined in the skin's frame colour when it has one.
 void FramePanels(std::initializer_list<TShape*> panels, const ModalLook& look);
+
+// A key the player typed, for screens that any key closes: pressing Alt,
+// Shift or Ctrl alone is not typing, and Alt+F4 never closes a modal screen.
+bool IsTypedKey(const QKeyEvent& event);
 
 // Places `window` in the middle of `main` (the main window); without one, in
 // the middle of the screen.

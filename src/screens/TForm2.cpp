@@ -117,10 +117,9 @@ void TForm2::showHint(const QString& text) {
     centre(*XPinfo);
 }
 
-// Any key closes the sheet; Alt+F4 never reaches here as a close.
+// Any key typed closes the sheet; Alt+F4 does not (nor does the Alt it starts with).
 void TForm2::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) return;
-    finish();
+    if (IsTypedKey(*event)) finish();
 }
 
 }  // namespace morvane

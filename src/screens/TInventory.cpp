@@ -131,4 +131,9 @@ void TInventory::act(const std::function<void(Game&)>& operation, bool lists) {
     Refresh(lists);
 }
 
+// Any key typed closes the inventory, as its close button does.
+void TInventory::keyPressEvent(QKeyEvent* event) {
+    if (IsTypedKey(*event)) finish();
+}
+
 }  // namespace morvane

@@ -36,6 +36,9 @@ public:
     // The lines of the four columns, objects, items, weapons, armours in turn.
     const std::vector<TLELabel*>& lines() const { return lines_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     enum class Column { Objects, Items, Weapons, Armours };
     int addColumn(const std::vector<InventoryLine>& entries, Column column, int x, int y);
