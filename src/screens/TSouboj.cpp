@@ -157,6 +157,8 @@ void TSouboj::makeActionLabels(const FightView& view) {
         label->idx = action.entry;
         const std::int32_t n = action.entry;
         label->OnMouseEnter = [this, n] { act([n](Game& g) { HoverAction(g, n); }); };
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
         connect(label, &TLELabel::clicked, this,
                 [this, n] { act([n](Game& g) { ClickAction(g, n); }); });
         label->show();
@@ -194,6 +196,8 @@ void TSouboj::showList(const FightList& list) {
         label->OnMouseEnter = [this, n, items] {
             act([n, items](Game& g) { items ? HoverItem(g, n) : HoverSpell(g, n); });
         };
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
         connect(label, &TLELabel::clicked, this, [this, n, items] {
             act([n, items](Game& g) { items ? ClickItem(g, n) : ClickSpell(g, n); });
         });
@@ -256,6 +260,13 @@ void TSouboj::mouseMoveEvent(QMouseEvent* event) {
         return;
     if (Shape2->geometry().contains(at)) act(HoverListPanel);
     else act(HoverPicture);
+}
+
+bool TSouboj::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove)
+        if (auto* line = qobject_cast<TLELabel*>(watched); line && line->OnMouseEnter)
+            line->OnMouseEnter();
+    return BorderlessDialog::eventFilter(watched, event);
 }
 
 void TSouboj::act(const std::function<void(Game&)>& operation) {

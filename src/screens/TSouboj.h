@@ -48,6 +48,9 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Every move over an action or list line shows its hover again, so the
+    // ranges and unmet conditions follow what a round or an item changed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createValueArea();

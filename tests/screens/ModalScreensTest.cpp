@@ -111,6 +111,9 @@ TEST_F(ModalScreens, FightIsWonByClickingAnActionLabel) {
         MoveOver(fight.Image1);
         EXPECT_TRUE(fight.Popis_akce_cost->text().isEmpty());
         EXPECT_FALSE(fight.Label31->isVisibleTo(&fight));
+        MoveOver(blow);  // a move over the label shows its texts again, not only entering it
+        EXPECT_TRUE(fight.Label31->isVisibleTo(&fight));
+        EXPECT_FALSE(fight.Popis_akce_cost->text().isEmpty());
         MoveOver(fight.Label29);
         EXPECT_EQ(fight.Popis_akce->text(), QString::fromUtf8("Použít předmět"));
         // A potion from the item list, then the blow.
