@@ -37,9 +37,10 @@ void cmdMenu(Game& game, const tagg& tag) {
 // "ZMENOTAZKU": "TEXT"/"OTAZKA" the heading's text, "BARVA" its colour.
 void cmdZmenOtazku(Game& game, const tagg& tag) {
     for (const param& p : tag.parametry) {
-        if (p.nazev == "TEXT" || p.nazev == "OTAZKA")
+        if (p.nazev == "TEXT" || p.nazev == "OTAZKA") {
             game.stavhry.otazka.assign(p.hodnota);
-        else if (p.nazev == "BARVA")
+            game.okno.headingByLength = true;
+        } else if (p.nazev == "BARVA")
             game.stavhry.barvaotazky = ParseColour(p.hodnota);
     }
 }

@@ -77,6 +77,9 @@ struct WindowState {
     bool pokracovatVisible = false;  // continue button after loading a position
     bool menuVisible = false;      // the menu labels, heading and frame are built
     bool napovedaVisible = false;  // the help text is on the page
+    // The heading stands where its text's length puts it, not at its designed
+    // place: a script gave it a text (even the same one) or a position was loaded.
+    bool headingByLength = false;
     std::string locationLabel;     // "<N>" when location numbers are on, else empty
     bool quitRequested = false;    // "KONEC" or the quit button asked the program to end
 };

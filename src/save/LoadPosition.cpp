@@ -111,6 +111,7 @@ void OfferContinue(Game& game) {
     game.okno.postavaVisible = false;
     game.okno.vybaveniVisible = false;
     game.okno.menuVisible = true;  // the saved heading, with no items yet
+    game.okno.headingByLength = true;
 }
 
 void SwapIn(Game& game, const ulozenapozice& r) {

@@ -156,8 +156,6 @@ void TForm1::Inicializace() {
     menu_.clear();
     Shape2->resize(Shape2->width(), 40);
     scroll_ = 0;
-    heading_ = cz("Co uděláš?");
-    headingLeft_ = 64;
     run([&] {
         StartAudio(g, audioOpener_);
         LoadSkin(g);

@@ -133,8 +133,6 @@ private:
     std::uint64_t pageRun_ = 0;   // the location run the page shows
     std::uint64_t menuRun_ = 0;   // the location run the menu labels belong to
     std::int32_t scroll_ = 0;
-    std::int32_t headingLeft_ = 64;
-    std::string heading_;  // the heading text shown, to see when a script changes it
 };
 
 }  // namespace morvane

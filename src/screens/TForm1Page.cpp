@@ -18,6 +18,8 @@ namespace {
 constexpr int kMenuItemGap = 30;
 constexpr int kMenuLeft = 10;
 constexpr int kMenuItemWidth = 120;
+constexpr int kHeadingLeft = 64;
+constexpr int kHeadingCentre = 98;
 
 void SetTextColour(QLabel& label, const QColor& colour) {
     QPalette p = label.palette();
@@ -151,14 +153,15 @@ void TForm1::placePage() {
 void TForm1::showMenu() {
     const stavhry& s = game_->stavhry;
     const std::string otazka = s.otazka.str();
-    if (otazka != heading_) {
-        heading_ = otazka;
-        headingLeft_ = 98 - 3 * static_cast<int>(otazka.size());
-    }
+    // A heading given by a script is roughly centred over the menu by its
+    // number of characters; until then it keeps its designed place.
+    const int left = game_->okno.headingByLength
+                         ? kHeadingCentre - 3 * static_cast<int>(otazka.size())
+                         : kHeadingLeft;
     Menu->setText(qtText(otazka));
     SetTextColour(*Menu, qtColour(s.barvaotazky));
     Menu->adjustSize();
-    Menu->move(headingLeft_, Menu->y());
+    Menu->move(left, Menu->y());
     const bool visible = game_->okno.menuVisible;
     Menu->setVisible(visible);
     Shape2->setVisible(visible);

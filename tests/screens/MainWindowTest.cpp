@@ -21,7 +21,7 @@ constexpr const char* kStory = R"(<1>
 <TEXT OBSAH="Druhý odstavec">
 <MENU T="Do lesa" X="2"><M T="Poznámka" X="0">
 <2>
-<TEXT OBSAH="Les"><M T="Zpět" X="1">
+<TEXT OBSAH="Les"><M T="Zpět" X="1"><ZMENOTAZKU OTAZKA="Co uděláš?">
 <3>
 <TEXT OBSAH="Řeka"><OBRAZEKVTEXTU SOUBOR="most.png"><OBRAZEKVTEXTU SOUBOR="zly.png">
 <4>
@@ -49,6 +49,7 @@ TEST(MainWindow, NewGameShowsLocationOneAndMenuLabelsLeadOn) {
     EXPECT_EQ(first->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_TRUE(Shown(main.Menu));
     EXPECT_EQ(main.Menu->text(), "Co uděláš?");
+    EXPECT_EQ(main.Menu->x(), 64);  // its designed place
 
     ASSERT_EQ(main.menuLabels().size(), 2u);
     TLELabel* forest = main.menuLabels()[0];
@@ -66,6 +67,8 @@ TEST(MainWindow, NewGameShowsLocationOneAndMenuLabelsLeadOn) {
     EXPECT_EQ(PageTexts(main), std::vector<QString>{"Les"});
     ASSERT_EQ(main.menuLabels().size(), 1u);
     EXPECT_EQ(main.menuLabels()[0]->text(), "Zpět");
+    // Set by the script, even to the same text, it stands by its length.
+    EXPECT_EQ(main.Menu->x(), 98 - 3 * 10);
     EXPECT_TRUE(s.host.errors.empty());
 }
 
@@ -158,6 +161,7 @@ TEST(MainWindow, ContinueButtonResumesALoadedPosition) {
     EXPECT_TRUE(main.pageControls().empty());
     EXPECT_TRUE(main.menuLabels().empty());
     EXPECT_TRUE(Shown(main.Menu));
+    EXPECT_EQ(main.Menu->x(), 98 - 3 * 10);  // the loaded heading stands by its length
 
     MoveOver(main.pokracovat);
     Click(main.pokracovat);
