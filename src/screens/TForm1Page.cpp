@@ -197,8 +197,9 @@ void TForm1::showMenu() {
         label->show();
         menu_.push_back(label);
     }
+    // The frame stays where it was made: over the page (whose controls go to
+    // the back), under the heading and the items.
     Shape2->resize(Shape2->width(), kMenuItemGap * count + 40);
-    Shape2->lower();
 }
 
 }  // namespace morvane
