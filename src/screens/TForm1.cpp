@@ -30,6 +30,7 @@ constexpr int kInfoAreaHeight = 84;
 constexpr int kInfoLineGap = 15;
 constexpr int kPageStep = 100;   // arrow keys and page keys
 constexpr int kWheelStep = 150;  // one notch of the wheel
+constexpr int kWheelNotch = 120;  // the wheel's angle for one notch, in eighths of a degree
 
 void SetTextColour(QLabel& label, const QColor& colour) {
     QPalette p = label.palette();
@@ -156,6 +157,7 @@ void TForm1::Inicializace() {
     menu_.clear();
     Shape2->resize(Shape2->width(), 40);
     scroll_ = 0;
+    wheelAngle_ = 0;
     run([&] {
         StartAudio(g, audioOpener_);
         LoadSkin(g);
@@ -262,8 +264,11 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// A notch is 120; wheels and touchpads that step finer add up to whole notches.
 void TForm1::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / 120;
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / kWheelNotch;
+    wheelAngle_ -= notches * kWheelNotch;
     if (notches != 0) scrollPage(notches * kWheelStep);
     event->accept();
 }

@@ -133,6 +133,7 @@ private:
     std::uint64_t pageRun_ = 0;   // the location run the page shows
     std::uint64_t menuRun_ = 0;   // the location run the menu labels belong to
     std::int32_t scroll_ = 0;
+    int wheelAngle_ = 0;  // wheel turning not yet a whole notch (fine-stepping wheels)
 };
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "base/Win1250.h"
@@ -105,6 +106,13 @@ TEST(MainWindow, HelpToggledTwiceLeavesThePageAsItWas) {
     // Scrolling moves the page, and help shown then goes with the next location.
     QTest::keyClick(&main, Qt::Key_Down);
     EXPECT_EQ(main.pageControls()[0]->y(), 30 - 100);
+    // A wheel stepping in half notches scrolls at every second step.
+    for (int step = 0; step < 2; ++step) {
+        QWheelEvent wheel(QPointF(300, 300), main.mapToGlobal(QPointF(300, 300)), QPoint(),
+                          QPoint(0, 60), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&main, &wheel);
+    }
+    EXPECT_EQ(main.pageControls()[0]->y(), 30 - 100 + 150);
     main.NapovedaClick();
     Enter(main.menuLabels()[0]);
     Click(main.menuLabels()[0]);
