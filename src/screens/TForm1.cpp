@@ -119,7 +119,8 @@ void TForm1::createControls() {
 
     Zprava_ramecek = new TShape(this);
     Zprava_ramecek->setGeometry(0, 629, 792, kInfoAreaHeight);
-    Zprava = MakeLabel(this, QStringLiteral("Zpráva:"), qtFont("Arial", 9), Qt::gray, 8, 690);
+    Zprava = MakeLabel(this, QStringLiteral("Zpráva:"), qtFont("Arial", 9), qtColour(kGrey), 8,
+                       690);
     for (int i = 0; i < kInfoLines; ++i) {
         History[i] = MakeLabel(this, QString(), qtFont("Arial", 9), Qt::white, 64,
                                690 - kInfoLineGap * i);
