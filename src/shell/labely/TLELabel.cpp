@@ -10,6 +10,9 @@ namespace morvane {
 TLELabel::TLELabel(QWidget* parent, Game* game) : QLabel(parent), game_(game) {
     setTextFormat(Qt::PlainText);
     Barva1 = Barva2 = palette().color(QPalette::Window);
+    // A label switched to blinking without a period blinks once a second, not
+    // as fast as the event loop turns.
+    blink_.setInterval(1000);
     connect(&blink_, &QTimer::timeout, this, [this] {
         phase_ = !phase_;
         setBackground(phase_ ? Barva1 : Barva2);
