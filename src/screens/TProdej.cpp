@@ -12,7 +12,10 @@
 namespace morvane {
 namespace {
 
-constexpr int kWidth = 409, kHeight = 490;
+// The strip below the picture holds the two lines of the hint (the price,
+// then the description); on a see-through window only what is drawn shows,
+// so the white hint needs the black strip under it.
+constexpr int kWidth = 409, kHeight = 530;
 // Texts over the picture are black; those on the strip below it white.
 constexpr const char* kFace = "Times New Roman";
 
@@ -27,8 +30,11 @@ TProdej::TProdej() {
         HoverSellBackground(*game_);
         Refresh();
     });
-    Label1 = MakeCaption(this, QString(), 0, 12, pixelFont(kFace, 24, true));
-    Label2 = MakeCaption(this, QString(), 0, 42, pixelFont(kFace, 14));
+    Shape1 = new TShape(this);
+    Shape1->setGeometry(0, 458, kWidth, kHeight - 458);
+    // The caption and the money stand above the first line at y = 50.
+    Label1 = MakeCaption(this, QString(), 0, 2, pixelFont(kFace, 24, true));
+    Label2 = MakeCaption(this, QString(), 0, 30, pixelFont(kFace, 14));
     Status = MakeCaption(this, QString(), 16, 464, pixelFont(kFace, 16, true), Qt::white);
     Image2 = new ClickLabel(this);
     Image2->setGeometry(368, 16, 25, 26);
@@ -40,6 +46,7 @@ void TProdej::Prepare(Game& game, const QWidget* main) {
     game_ = &game;
     const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Sell);
     ApplyLook(*this, look);
+    FramePanels({Shape1}, look);
     CentreOver(*this, main);
     LoadSkinPicture(*Image1, game, "pozadi_inventar");
     LoadSkinPicture(*Image2, game, "krizek");

@@ -14,6 +14,7 @@ namespace morvane {
 struct Game;
 class ClickLabel;
 class TLELabel;
+class TShape;
 
 class TProdej : public BorderlessDialog {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     void Refresh();
 
     ClickLabel *Image1, *Image2;  // background, close button
+    TShape* Shape1;               // the black strip below the picture that holds Status
     QLabel *Label1, *Label2, *Status;
     const std::vector<TLELabel*>& lines() const { return lines_; }
 

@@ -245,6 +245,11 @@ TEST_F(ModalScreens, ShopBuysSellScreenSellsAndInventoryUsesAnItem) {
     follow("Prodej", [&] {
         ASSERT_EQ(sell.lines().size(), 1u);
         EXPECT_EQ(sell.lines()[0]->text(), "Lektvar x3");
+        EXPECT_LT(sell.Label2->geometry().bottom(), sell.lines()[0]->y());
+        Enter(sell.lines()[0]);
+        // Both lines of the hint, price and description, stand on the black strip.
+        EXPECT_TRUE(sell.Status->text().contains(QString::fromUtf8("Hojí rány.")));
+        EXPECT_TRUE(sell.Shape1->geometry().contains(sell.Status->geometry()));
         Snapshot(sell, "sell");
         Click(sell.lines()[0]);
         EXPECT_EQ(sell.lines()[0]->text(), "Lektvar x2");
