@@ -82,10 +82,11 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Reads "$" followed by one to eight hexadecimal digits; the 32 bits are the
-// colour as stored, so "$FF000005" is a system colour.
+// Reads "$" followed by hexadecimal digits whose value fits 32 bits (leading
+// zeros don't count); the 32 bits are the colour as stored, so "$FF000005" is
+// a system colour.
 std::optional<std::int32_t> parseHexColour(std::string_view text) {
-    if (text.size() < 2 || text.size() > 9 || text[0] != '$') return std::nullopt;
+    if (text.size() < 2 || text[0] != '$') return std::nullopt;
     std::uint32_t value = 0;
     for (char c : text.substr(1)) {
         const char l = asciiLower(c);
@@ -97,6 +98,7 @@ std::optional<std::int32_t> parseHexColour(std::string_view text) {
         } else {
             return std::nullopt;
         }
+        if (value > 0x0FFFFFFFu) return std::nullopt;
         value = value * 16 + digit;
     }
     return static_cast<std::int32_t>(value);
@@ -112,8 +114,7 @@ std::string_view trimBlanks(std::string_view text) {
 
 // Reads a colour: a name (any case, without "cl"), or "$"/"*" and hex digits.
 std::int32_t ParseColour(std::string_view text) {
-    const std::string_view written = trimBlanks(text);
-    std::string colour(written);
+    std::string colour(trimBlanks(text));
     // Scripts write "*" because "$" there starts a variable reference.
     for (char& c : colour) {
         if (c == '*') c = '$';
@@ -126,7 +127,8 @@ std::int32_t ParseColour(std::string_view text) {
                 return static_cast<std::int32_t>(named.value);
         }
     }
-    throw ScriptError("'" + std::string(written) + "' is not a valid integer value");
+    // The conversion failed on the text as rewritten, "$" and all.
+    throw ScriptError("'" + colour + "' is not a valid integer value");
 }
 
 }  // namespace morvane

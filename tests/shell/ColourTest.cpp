@@ -12,7 +12,7 @@ TEST(ParseColour, NamesInAnyCaseAndHexWithDollarOrStar) {
         {"red", 0x0000FF},       {"  RED \t", 0x0000FF},   {"*0000FF", 0x0000FF},
         {"$0000ff", 0x0000FF},   {"Navy", 0x800000},       {"moneygreen", 0xC0DCC0},
         {"None", 0x1FFFFFFF},    {"BtnFace", 0xFF00000F},  {"3ddkshadow", 0xFF000015},
-        {"MenuBar", 0xFF00001E}, {"*FF000005", 0xFF000005}};
+        {"MenuBar", 0xFF00001E}, {"*FF000005", 0xFF000005}, {"$000000000FF", 0xFF}};
     for (auto [text, value] : cases) EXPECT_EQ(ParseColour(text), std::int32_t(value)) << text;
 }
 

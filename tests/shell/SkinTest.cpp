@@ -113,7 +113,8 @@ TEST(Skin, BadColourIsReportedAndKeepsItsDefault) {
     folder.write("grafika/menuskin.ini", "[Odkaz]\nBarva=*12345G\nTucne=1\n");
     LoadMenuSkinIniFile(t.game);
     ASSERT_EQ(t.frontend.errors.size(), 2u);
-    EXPECT_EQ(t.frontend.errors[1], "'*12345G' is not a valid integer value");
+    // The error names the text as converted, with "$" for "*".
+    EXPECT_EQ(t.frontend.errors[1], "'$12345G' is not a valid integer value");
     EXPECT_EQ(t.game.menuskin.font_odkaz.colour, 0x00FFFF);
     EXPECT_TRUE(t.game.menuskin.font_odkaz.bold);
 }
