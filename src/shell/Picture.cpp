@@ -21,7 +21,7 @@ struct Format {
 
 constexpr Format kFormats[] = {
     {".png", decodePng}, {".jpg", decodeJpeg}, {".jpeg", decodeJpeg},
-    {".gif", decodeGif}, {".bmp", decodeBmp},
+    {".gif", decodeGif}, {".bmp", decodeBmp}, {".ico", decodeIco},
 };
 
 std::string asciiLower(std::string text) {

@@ -30,9 +30,9 @@ inline constexpr std::int32_t kMaxPictureSide = 16384;
 inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 25;
 
 // Loads the picture file at `path`. The decoder is chosen by the extension,
-// in any letter case: ".png", ".jpg"/".jpeg", ".gif", ".bmp". Any other
-// extension (none included) is a format that isn't known; a missing file, an
-// unreadable one or one its decoder rejects is an error too.
+// in any letter case: ".png", ".jpg"/".jpeg", ".gif", ".bmp", ".ico". Any
+// other extension (none included) is a format that isn't known; a missing
+// file, an unreadable one or one its decoder rejects is an error too.
 PictureLoad LoadPicture(const std::filesystem::path& path);
 
 }  // namespace morvane

@@ -14,6 +14,7 @@ bool decodePng(std::span<const std::uint8_t> file, RgbaImage& image, std::string
 bool decodeJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error);
 bool decodeGif(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error);
 bool decodeBmp(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error);
+bool decodeIco(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error);
 
 // True when a picture of this size may be decoded; otherwise false with the
 // reason in `error`.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <random>
 
 #include "base/Win1250.h"
@@ -193,6 +194,76 @@ TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
     EXPECT_EQ(LoadPicture(dir / "cut.jpg").image.width, 16);
 }
 
+// `v` as `n` little-endian bytes.
+std::string le(std::uint64_t v, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += char(v >> (8 * i));
+    return out;
+}
+
+// A bottom-up bitmap of `width` x `height` pixels with a 40-byte header; 8-bit
+// ones get a palette of `colours` entries and index x % colours, 24-bit ones
+// blue x * 7 + (row counted from the bottom).
+std::string bitmap(int width, int height, int bits, int colours = 0) {
+    const int stride = (width * bits + 31) / 32 * 4;
+    const int start = 54 + 4 * colours;
+    std::string file = "BM" + le(std::uint32_t(start + stride * height), 4) + le(0, 4) +
+                       le(std::uint32_t(start), 4) + le(40, 4) + le(std::uint32_t(width), 4) +
+                       le(std::uint32_t(height), 4) + le(1, 2) + le(std::uint32_t(bits), 2) +
+                       le(0, 4) + le(0, 4) + le(0, 8) + le(std::uint32_t(colours), 4) + le(0, 4);
+    for (int c = 0; c < colours; ++c) file += le(std::uint32_t(c * 0x402010), 4);
+    for (int y = 0; y < height; ++y) {
+        std::string row;
+        for (int x = 0; x < width; ++x)
+            row += bits == 8 ? std::string(1, char(x % colours)) : le(std::uint32_t(x * 7 + y), 3);
+        file += row + std::string(std::size_t(stride) - row.size(), '\0');
+    }
+    return file;
+}
+
+// An icon of square pictures (side, PNG file or headerless bitmap).
+std::string icon(const std::vector<std::pair<int, std::string>>& pictures) {
+    std::string file = le(0, 2) + le(1, 2) + le(std::uint32_t(pictures.size()), 2), data;
+    std::size_t offset = 6 + 16 * pictures.size();
+    for (const auto& [side, bytes] : pictures) {
+        file += std::string(2, char(side)) + std::string(2, '\0') + le(1, 2) + le(0, 2) +
+                le(std::uint32_t(bytes.size()), 4) + le(std::uint32_t(offset + data.size()), 4);
+        data += bytes;
+    }
+    return file + data;
+}
+
+// A bitmap as an icon stores it: no file header, twice as tall, then its mask.
+std::string iconBitmap(std::string bmp, int height, const std::string& mask) {
+    bmp.erase(0, 14);
+    bmp.replace(8, 4, le(std::uint32_t(2 * height), 4));
+    return bmp + mask;
+}
+
+TEST(LoadPicture, IconsShowTheirLargestPictureWithItsMask) {
+    test::TempFolder folder;
+    const auto& dir = folder.path();
+    // The mask's first row is the bottom one; its set bit hides that row's first pixel.
+    const std::string mask = std::string("\x80\0\0\0", 4) + std::string(4, '\0');
+    const std::string small = iconBitmap(bitmap(1, 1, 24), 1, std::string(4, '\0'));
+    test::writeBytes(dir / "a.ICO", icon({{1, small}, {2, iconBitmap(bitmap(2, 2, 24), 2, mask)}}));
+    const RgbaImage masked = loaded(dir / "a.ICO").image;
+    ASSERT_EQ(masked.width, 2);
+    ASSERT_EQ(masked.height, 2);
+    expectPixel(masked, 0, 0, {0, 0, 1, 255});
+    expectPixel(masked, 1, 0, {0, 0, 8, 255});
+    expectPixel(masked, 0, 1, kClear);
+    expectPixel(masked, 1, 1, {0, 0, 7, 255});
+
+    // Without its mask the picture is opaque.
+    test::writeBytes(dir / "b.ico", icon({{2, iconBitmap(bitmap(2, 2, 24), 2, "")}}));
+    expectPixel(loaded(dir / "b.ico").image, 0, 1, {0, 0, 0, 255});
+
+    test::writePng(dir / "p.png", 2, 1, {kRed, {10, 20, 30, 128}});
+    test::writeBytes(dir / "p.ico", icon({{2, test::readBytes(dir / "p.png")}}));
+    expectPixel(loaded(dir / "p.ico").image, 1, 0, {10, 20, 30, 128}, 1);
+}
+
 // Damage anywhere in a file (changed bytes, a cut) must give a picture of
 // the size it says or an error, never a crash; run under the sanitizers.
 TEST(LoadPicture, RandomlyDamagedFilesNeverCrash) {
@@ -207,14 +278,22 @@ TEST(LoadPicture, RandomlyDamagedFilesNeverCrash) {
     test::writePng(dir / "a.png", 24, 20, pixels);
     test::writeJpeg(dir / "a.jpg", 24, 20, pixels);
     test::writeGif(dir / "a.gif", 24, 20, indices, {kRed, kBlue, kRed, kBlue, kClear}, 4, true);
+    test::writeBytes(dir / "a.bmp", bitmap(24, 20, 24));
+    test::writeBytes(dir / "p.bmp", bitmap(24, 20, 8, 5));
+    test::writeBytes(dir / "a.ico", icon({{16, iconBitmap(bitmap(16, 16, 8, 5), 16,
+                                                          std::string(64, '\x55'))}}));
+    ASSERT_EQ(loaded(dir / "p.bmp").image.width, 24);
     std::mt19937 random(2024);
-    for (const char* extension : {".png", ".jpg", ".gif"}) {
-        const std::string good = test::readBytes(dir / ("a" + std::string(extension)));
-        const auto damaged = dir / ("b" + std::string(extension));
+    for (const char* name : {"a.png", "a.jpg", "a.gif", "a.bmp", "p.bmp", "a.ico"}) {
+        const std::string good = test::readBytes(dir / name);
+        const auto damaged = dir / ("b" + std::filesystem::path(name).extension().string());
         for (int round = 0; round < 100; ++round) {
             std::string bytes = good;
             for (unsigned n = 1 + random() % 6; n > 0; --n) {
-                const std::size_t at = random() % bytes.size();
+                // Half the damage lands in the headers, where sizes and offsets are.
+                const std::size_t span = random() % 2 ? std::min<std::size_t>(bytes.size(), 64)
+                                                      : bytes.size();
+                const std::size_t at = random() % span;
                 if (random() % 5 == 0) bytes.resize(at + 1);
                 else bytes[at] = char(random());
             }
