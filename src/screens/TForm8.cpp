@@ -100,9 +100,15 @@ bool TForm8::FormCreate() {
         const QRect area = screen->geometry();
         move(area.width() / 2 - kWidth / 2, area.height() / 2 - kHeight / 2);
     }
-    // The menu's fuchsia parts are see-through: the window has its picture's shape.
-    CutOutColour(*this, QColor(255, 0, 255));
+    reshape();
     return true;
+}
+
+// The menu's fuchsia parts are see-through: the window has its pictures'
+// shape, which a hover picture may change.
+void TForm8::reshape() {
+    clearMask();
+    CutOutColour(*this, QColor(255, 0, 255));
 }
 
 void TForm8::centre(QLabel& label, int top) {
@@ -134,14 +140,18 @@ void TForm8::ButtonMouseMove(int k) {
     if (hover[k]) return;
     loadPicture(*Buttons[k], kHoverPictures[k]);
     hover[k] = true;
+    reshape();
 }
 
 void TForm8::Image1MouseMove() {
+    bool changed = false;
     for (int k = 0; k < 4; ++k) {
         if (!hover[k]) continue;
         loadPicture(*Buttons[k], kButtonPictures[k]);
         hover[k] = false;
+        changed = true;
     }
+    if (changed) reshape();
 }
 
 void TForm8::keyPressEvent(QKeyEvent* event) {

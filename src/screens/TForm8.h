@@ -55,6 +55,7 @@ protected:
 private:
     void loadPicture(ClickLabel& control, const char* name);
     void centre(QLabel& label, int top);
+    void reshape();
 
     Game& game_;
     Host& host_;

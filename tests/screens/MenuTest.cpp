@@ -73,7 +73,11 @@ TEST(MainMenu, HoverPicturesEscAndPngBeforeJpeg) {
     menuPicture.save(QString::fromStdString((s.folder.path() / "grafika/menu.png").string()));
     WritePicture(s.folder.path() / "grafika/menu.jpg", Qt::blue, 240, 400);
     WritePicture(s.folder.path() / "grafika/tlacitko_1.png", Qt::green, 170, 37);
-    WritePicture(s.folder.path() / "grafika/tlacitko_1b.png", Qt::yellow, 170, 37);
+    QImage lit(170, 37, QImage::Format_RGB32);
+    lit.fill(Qt::yellow);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x) lit.setPixelColor(x, y, QColor(255, 0, 255));
+    lit.save(QString::fromStdString((s.folder.path() / "grafika/tlacitko_1b.png").string()));
     WritePicture(s.folder.path() / "grafika/tlacitko_2.png", Qt::green, 170, 37);
     WritePicture(s.folder.path() / "grafika/tlacitko_2b.png", Qt::yellow, 170, 37);
     TForm8& menu = s.create().menu();
@@ -85,11 +89,14 @@ TEST(MainMenu, HoverPicturesEscAndPngBeforeJpeg) {
     // From one button straight onto another: both stay lit until the background.
     MoveOver(menu.Buttons[0]);
     MoveOver(menu.Buttons[1]);
-    EXPECT_EQ(TopLeft(menu.Buttons[0]), QColor(Qt::yellow));
+    EXPECT_EQ(TopLeft(menu.Buttons[0]), QColor(255, 0, 255));
     EXPECT_EQ(TopLeft(menu.Buttons[1]), QColor(Qt::yellow));
+    // The lit picture's fuchsia corner is see-through while it is shown.
+    EXPECT_FALSE(menu.mask().contains(QPoint(34, 74)));
     MoveOver(menu.Image1);
     EXPECT_EQ(TopLeft(menu.Buttons[0]), QColor(Qt::green));
     EXPECT_EQ(TopLeft(menu.Buttons[1]), QColor(Qt::green));
+    EXPECT_TRUE(menu.mask().contains(QPoint(34, 74)));
 
     EXPECT_EQ(s.host.quits, 0);
     QTest::keyClick(&menu, Qt::Key_Escape);
