@@ -28,6 +28,9 @@ bool decodePng(std::span<const std::uint8_t> file, RgbaImage& image, std::string
         return false;
     }
     if (!acceptableSize(png.width, png.height, error)) return false;
+    // 16-bit files that say nothing of their gamma hold the same sRGB values
+    // as 8-bit ones, only finer; taken as linear they would show washed out.
+    png.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
     png.format = PNG_FORMAT_RGBA;
     allocatePixels(image, std::int32_t(png.width), std::int32_t(png.height));
     if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr)) {

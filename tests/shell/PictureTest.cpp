@@ -67,6 +67,36 @@ TEST(LoadPicture, PngAndGifKeepTheirTransparency) {
     for (int y = 0; y < 11; ++y) expectPixel(interlaced, 0, y, shades[std::size_t(y)]);
 }
 
+// A one-pixel 16-bit RGB PNG with no gamma chunk, as drawing programs save them.
+std::string png16(std::uint16_t r, std::uint16_t g, std::uint16_t b) {
+    const auto chunk = [](const std::string& type, const std::string& data) {
+        std::string out;
+        for (int i = 0; i < 4; ++i) out += char(data.size() >> (24 - 8 * i));
+        const std::string body = type + data;
+        const auto crc = std::uint32_t(
+            crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size())));
+        out += body;
+        for (int i = 0; i < 4; ++i) out += char(crc >> (24 - 8 * i));
+        return out;
+    };
+    std::string row(1, '\0');
+    for (std::uint16_t v : {r, g, b}) row += std::string{char(v >> 8), char(v)};
+    std::string packed(compressBound(uLong(row.size())), '\0');
+    uLongf size = uLongf(packed.size());
+    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
+             reinterpret_cast<const Bytef*>(row.data()), uLong(row.size()));
+    packed.resize(size);
+    return "\x89PNG\r\n\x1a\n" +
+           chunk("IHDR", std::string("\0\0\0\x01\0\0\0\x01\x10\x02\0\0\0", 13)) +
+           chunk("IDAT", packed) + chunk("IEND", "");
+}
+
+TEST(LoadPicture, SixteenBitPngKeepsItsColours) {
+    test::TempFolder folder;
+    test::writeBytes(folder.path() / "deep.png", png16(0x4A4A, 0x3535, 0x2424));
+    expectPixel(loaded(folder.path() / "deep.png").image, 0, 0, {74, 53, 36, 255}, 1);
+}
+
 TEST(LoadPicture, JpegInColourAndGrey) {
     test::TempFolder folder;
     std::vector<Rgba> halves;
