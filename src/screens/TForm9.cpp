@@ -75,14 +75,24 @@ void TForm9::ShowAbout(QPoint at) {
     exec();
 }
 
+// A modifier on its own is no key yet; were Alt to close the box, Alt+F4
+// would close it too.
 void TForm9::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) return;
+    const int key = event->key();
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+        key == Qt::Key_AltGr || key == Qt::Key_Meta || key == Qt::Key_Super_L ||
+        key == Qt::Key_Super_R)
+        return;
+    if (key == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) return;
     finish();
 }
 
+// A click the link's own handler has left comes here too; only clicks
+// elsewhere close the box.
 void TForm9::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (childAt(event->position().toPoint()) == Odkaz) return;
     finish();
 }
 

@@ -121,14 +121,21 @@ TEST(MainMenu, AboutBoxClosesOnAKeyAndOpensNoAddress) {
     Program& program = s.create();
     TForm9& about = program.about();
     Watchdog();
-    bool shown = false;
+    bool shown = false, afterLink = false, afterAltF4 = false;
     QTimer::singleShot(0, [&] {
         shown = about.isVisible();
         Click(about.Odkaz);  // the link names the engine and opens nothing
+        afterLink = about.isVisible();
+        QTest::keyPress(&about, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(&about, Qt::Key_F4, Qt::AltModifier);
+        QTest::keyRelease(&about, Qt::Key_Alt);
+        afterAltF4 = about.isVisible();  // swallowed, Alt on its own included
         QTest::keyClick(&about, Qt::Key_A);
     });
     Click(program.menu().Buttons[2]);
     EXPECT_TRUE(shown);
+    EXPECT_TRUE(afterLink);
+    EXPECT_TRUE(afterAltF4);
     EXPECT_FALSE(about.isVisible());
     EXPECT_TRUE(s.host.web.empty());
     EXPECT_EQ(about.pos(), program.menu().pos());
