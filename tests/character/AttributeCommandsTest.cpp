@@ -53,15 +53,14 @@ TEST_F(AttributeCommands, MoneyAndExperienceAreReportedAsWritten) {
 }
 
 TEST_F(AttributeCommands, RestoringSaysWhatReachesTheMaximumAndTheLimitCheckFollows) {
-    run("ZIVOTY", {{"PLUS", "10"}});
-    EXPECT_EQ(line(0), "Obnovil sis 5 životů!");
-    EXPECT_TRUE(coloured(0, "red"));
-    EXPECT_EQ(hrac.zivoty, 20);
-    hrac.zivoty = 15;
-    game.bonusy.maxzivoty = 3;
-    run("ZIVOTY", {{"PLUS", "10"}});
-    EXPECT_EQ(line(0), "Obnovil sis 5 životů!");
-    EXPECT_EQ(hrac.zivoty, 23);
+    for (const std::int32_t bonus : {0, 3}) {  // the limit counts the fight bonus
+        hrac.zivoty = 15;
+        game.bonusy.maxzivoty = bonus;
+        run("ZIVOTY", {{"PLUS", "10"}});
+        EXPECT_EQ(line(0), "Obnovil sis 5 životů!");
+        EXPECT_TRUE(coloured(0, "red"));
+        EXPECT_EQ(hrac.zivoty, 20 + bonus);
+    }
     run("MANA", {{"PLUS", "9"}, {"MINUS", "20"}});
     EXPECT_EQ(line(1), "Obnovil sis 3 many!");
     EXPECT_EQ(line(0), "Ztratil jsi 20 many!");
@@ -106,12 +105,12 @@ TEST_F(AttributeCommands, EveryAttributeHasItsExactMessagesAndColour) {
         hrac.*c.field = 10;
         const int repaints = t.frontend.historyRepaints;
         run(c.command, {{"PLUS", "2"}, {"MINUS", "3"}, {"X", "5"}, {"JE", "40"}});
-        EXPECT_EQ(hrac.*c.field, 40) << c.command;
-        EXPECT_EQ(line(2), std::string(c.plus) + "2");
-        EXPECT_EQ(line(1), std::string(c.minus) + "3");
-        EXPECT_EQ(line(0), std::string(c.je) + "40");
-        EXPECT_TRUE(coloured(0, c.colour)) << c.command;
-        EXPECT_EQ(t.frontend.historyRepaints, repaints + 1) << c.command;  // once, at the end
+        SCOPED_TRACE(c.command);
+        EXPECT_EQ(hrac.*c.field, 40);
+        EXPECT_EQ(line(2) + "|" + line(1) + "|" + line(0),
+                  std::string(c.plus) + "2|" + c.minus + "3|" + c.je + "40");
+        EXPECT_TRUE(coloured(0, c.colour));
+        EXPECT_EQ(t.frontend.historyRepaints, repaints + 1);  // once, at the end
     }
 }
 
@@ -119,8 +118,7 @@ TEST(AttributeCommandsInALocation, HitPointsDownToZeroShowTheDeathScreenAndEndTh
     test::StoryGame t(
         "<1>\r\n<MAXZIVOTY MINUS=\"5\">\r\n<ZIVOTY JE=\"$ZIVOTY\" MINUS=\"$MAXZIVOTY\">\r\n"
         "<PROMENNA 1=\"1\">\r\n");
-    t.game.hrac.zivoty = 20;
-    t.game.hrac.maxzivoty = 20;
+    t.game.hrac.zivoty = t.game.hrac.maxzivoty = 20;
     EXPECT_THROW(t.go(1), GameEnded);
     EXPECT_EQ(t.frontend.deaths, 1);
     EXPECT_EQ(t.game.hrac.zivoty, 0);  // lowered to 15 with its maximum, then 15 - 15
