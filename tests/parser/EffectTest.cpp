@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "base/GameEnded.h"
@@ -52,7 +53,7 @@ TEST_F(EffectRules, OnlyPlusAndMinusOfTheSixAttributesChangeAnythingAndUndoRever
     }
 }
 
-TEST_F(EffectRules, ClampCapsAtMaximaWithBonusesAndRaisesOnlyMana) {
+TEST_F(EffectRules, ClampCapsAtMaximaWithBonusesRaisesOnlyManaAndEndsTheGameBelowOne) {
     hrac.maxzivoty = 10;
     hrac.zivoty = 14;
     hrac.maxmana = 6;
@@ -68,10 +69,9 @@ TEST_F(EffectRules, ClampCapsAtMaximaWithBonusesAndRaisesOnlyMana) {
     EXPECT_EQ(hrac.zivoty, 13);
     EXPECT_EQ(hrac.mana, 7);
     EXPECT_EQ(t.frontend.deaths, 0);
-}
 
-TEST_F(EffectRules, HitPointsBelowOneShowDeathAndEndTheGame) {
-    hrac.maxzivoty = 10;
+    // Hit points below one show death and end the game.
+    t.game.bonusy.maxzivoty = 0;
     hrac.zivoty = -3;
     EXPECT_THROW(ClampHitPointsAndMana(t.game), GameEnded);
     EXPECT_EQ(hrac.zivoty, -3);
@@ -84,11 +84,10 @@ TEST_F(EffectRules, HitPointsBelowOneShowDeathAndEndTheGame) {
 }
 
 TEST(Category, WordsSelectKindsWithoutRegardToCase) {
-    EXPECT_EQ(CategoryCode("zbranezbroje"), 4);
-    EXPECT_EQ(CategoryCode("ZbrojeZbrane"), 4);
-    EXPECT_EQ(CategoryCode("PREDMETYZBROJE"), 6);
-    EXPECT_EQ(CategoryCode("predmetyzbrane"), 5);
-    EXPECT_EQ(CategoryCode("NIC"), 0);
+    EXPECT_EQ((std::array{CategoryCode("zbranezbroje"), CategoryCode("ZbrojeZbrane"),
+                          CategoryCode("PREDMETYZBROJE"), CategoryCode("predmetyzbrane"),
+                          CategoryCode("NIC")}),
+              (std::array{4, 4, 6, 5, 0}));
 }
 
 }  // namespace
