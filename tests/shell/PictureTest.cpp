@@ -36,7 +36,31 @@ PictureLoad loaded(const std::filesystem::path& path) {
 
 constexpr Rgba kRed{255, 0, 0, 255}, kBlue{0, 0, 255, 255}, kClear{0, 0, 0, 0};
 
-TEST(LoadPicture, PngAndGifKeepTheirTransparency) {
+// A one-pixel 16-bit RGB PNG with no gamma chunk, as drawing programs save them.
+std::string png16(std::uint16_t r, std::uint16_t g, std::uint16_t b) {
+    const auto chunk = [](const std::string& type, const std::string& data) {
+        std::string out;
+        for (int i = 0; i < 4; ++i) out += char(data.size() >> (24 - 8 * i));
+        const std::string body = type + data;
+        const auto crc = std::uint32_t(
+            crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size())));
+        out += body;
+        for (int i = 0; i < 4; ++i) out += char(crc >> (24 - 8 * i));
+        return out;
+    };
+    std::string row(1, '\0');
+    for (std::uint16_t v : {r, g, b}) row += std::string{char(v >> 8), char(v)};
+    std::string packed(compressBound(uLong(row.size())), '\0');
+    uLongf size = uLongf(packed.size());
+    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
+             reinterpret_cast<const Bytef*>(row.data()), uLong(row.size()));
+    packed.resize(size);
+    return "\x89PNG\r\n\x1a\n" +
+           chunk("IHDR", std::string("\0\0\0\x01\0\0\0\x01\x10\x02\0\0\0", 13)) +
+           chunk("IDAT", packed) + chunk("IEND", "");
+}
+
+TEST(LoadPicture, PngAndGifKeepTheirColoursAndTransparency) {
     test::TempFolder folder;
     const auto png = folder.path() / "a.PNG";
     test::writePng(png, 2, 2, {kRed, {10, 20, 30, 128}, kClear, kBlue});
@@ -65,34 +89,8 @@ TEST(LoadPicture, PngAndGifKeepTheirTransparency) {
     test::writeGif(folder.path() / "c.gif", 1, 11, rows, shades, -1, true);
     const RgbaImage interlaced = loaded(folder.path() / "c.gif").image;
     for (int y = 0; y < 11; ++y) expectPixel(interlaced, 0, y, shades[std::size_t(y)]);
-}
 
-// A one-pixel 16-bit RGB PNG with no gamma chunk, as drawing programs save them.
-std::string png16(std::uint16_t r, std::uint16_t g, std::uint16_t b) {
-    const auto chunk = [](const std::string& type, const std::string& data) {
-        std::string out;
-        for (int i = 0; i < 4; ++i) out += char(data.size() >> (24 - 8 * i));
-        const std::string body = type + data;
-        const auto crc = std::uint32_t(
-            crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size())));
-        out += body;
-        for (int i = 0; i < 4; ++i) out += char(crc >> (24 - 8 * i));
-        return out;
-    };
-    std::string row(1, '\0');
-    for (std::uint16_t v : {r, g, b}) row += std::string{char(v >> 8), char(v)};
-    std::string packed(compressBound(uLong(row.size())), '\0');
-    uLongf size = uLongf(packed.size());
-    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
-             reinterpret_cast<const Bytef*>(row.data()), uLong(row.size()));
-    packed.resize(size);
-    return "\x89PNG\r\n\x1a\n" +
-           chunk("IHDR", std::string("\0\0\0\x01\0\0\0\x01\x10\x02\0\0\0", 13)) +
-           chunk("IDAT", packed) + chunk("IEND", "");
-}
-
-TEST(LoadPicture, SixteenBitPngKeepsItsColours) {
-    test::TempFolder folder;
+    // 16-bit samples without gamma information keep their colours.
     test::writeBytes(folder.path() / "deep.png", png16(0x4A4A, 0x3535, 0x2424));
     expectPixel(loaded(folder.path() / "deep.png").image, 0, 0, {74, 53, 36, 255}, 1);
 }
@@ -112,33 +110,75 @@ TEST(LoadPicture, JpegInColourAndGrey) {
     expectPixel(loaded(folder.path() / "g.jpg").image, 3, 3, {90, 90, 90, 255}, 2);
 }
 
+// `v` as `n` little-endian bytes.
+std::string le(std::uint64_t v, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += char(v >> (8 * i));
+    return out;
+}
+
+// A bottom-up bitmap of `width` x `height` pixels with a 40-byte header; 8-bit
+// ones get a palette of `colours` entries, entry c red 0x30 + c, green 0x20 + c
+// and blue 0x10 + c, and index x % colours; 24-bit ones are red 0x30, green
+// 0x20 and blue x * 7 + (row counted from the bottom).
+std::string bitmap(int width, int height, int bits, int colours = 0) {
+    const int stride = (width * bits + 31) / 32 * 4;
+    const int start = 54 + 4 * colours;
+    std::string file = "BM" + le(std::uint32_t(start + stride * height), 4) + le(0, 4) +
+                       le(std::uint32_t(start), 4) + le(40, 4) + le(std::uint32_t(width), 4) +
+                       le(std::uint32_t(height), 4) + le(1, 2) + le(std::uint32_t(bits), 2) +
+                       le(0, 4) + le(0, 4) + le(0, 8) + le(std::uint32_t(colours), 4) + le(0, 4);
+    for (int c = 0; c < colours; ++c) file += le(std::uint32_t(0x302010 + 0x010101 * c), 4);
+    for (int y = 0; y < height; ++y) {
+        std::string row;
+        for (int x = 0; x < width; ++x) {
+            row += bits == 8 ? std::string(1, char(x % colours))
+                             : le(std::uint32_t(0x302000 + x * 7 + y), 3);
+        }
+        file += row + std::string(std::size_t(stride) - row.size(), '\0');
+    }
+    return file;
+}
+
+// An icon of square pictures (side, PNG file or headerless bitmap).
+std::string icon(const std::vector<std::pair<int, std::string>>& pictures) {
+    std::string file = le(0, 2) + le(1, 2) + le(std::uint32_t(pictures.size()), 2), data;
+    std::size_t offset = 6 + 16 * pictures.size();
+    for (const auto& [side, bytes] : pictures) {
+        file += std::string(2, char(side)) + std::string(2, '\0') + le(1, 2) + le(0, 2) +
+                le(std::uint32_t(bytes.size()), 4) + le(std::uint32_t(offset + data.size()), 4);
+        data += bytes;
+    }
+    return file + data;
+}
+
+// A bitmap as an icon stores it: no file header, twice as tall, then its mask.
+std::string iconBitmap(std::string bmp, int height, const std::string& mask) {
+    bmp.erase(0, 14);
+    bmp.replace(8, 4, le(std::uint32_t(2 * height), 4));
+    return bmp + mask;
+}
+
 TEST(LoadPicture, UncompressedBitmaps) {
     test::TempFolder folder;
-    // 24 bits, stored bottom row first, each row padded to 4 bytes.
-    std::string bmp24 = std::string("BM") + std::string(8, '\0') + std::string("\x36\0\0\0", 4) +
-                        std::string("\x28\0\0\0\x03\0\0\0\x02\0\0\0\x01\0\x18\0", 16) +
-                        std::string(24, '\0');
-    bmp24 += std::string("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0", 12);  // bottom: blue green red
-    bmp24 += std::string("\x10\x20\x30\0\0\0\xFF\xFF\xFF\0\0\0", 12);
-    test::writeBytes(folder.path() / "a.bmp", bmp24);
+    // 24 bits, stored bottom row first, rows of 9 bytes padded to 12.
+    test::writeBytes(folder.path() / "a.bmp", bitmap(3, 2, 24));
     const RgbaImage wide = loaded(folder.path() / "a.bmp").image;
     ASSERT_EQ(wide.width, 3);
-    expectPixel(wide, 0, 1, kBlue);
-    expectPixel(wide, 2, 1, kRed);
-    expectPixel(wide, 0, 0, {0x30, 0x20, 0x10, 255});
-    expectPixel(wide, 1, 0, {0, 0, 0, 255});
-    expectPixel(wide, 2, 0, {255, 255, 255, 255});
+    ASSERT_EQ(wide.height, 2);
+    expectPixel(wide, 0, 0, {0x30, 0x20, 1, 255});
+    expectPixel(wide, 2, 0, {0x30, 0x20, 15, 255});
+    expectPixel(wide, 2, 1, {0x30, 0x20, 14, 255});
 
-    // 8 bits with a two-colour palette, stored top row first (negative height).
-    std::string bmp8 = std::string("BM") + std::string(8, '\0') + std::string("\x3E\0\0\0", 4) +
-                       std::string("\x28\0\0\0\x02\0\0\0\xFE\xFF\xFF\xFF\x01\0\x08\0", 16) +
-                       std::string(16, '\0') + std::string("\x02\0\0\0", 4) + std::string(4, '\0');
-    bmp8 += std::string("\0\0\xFF\0\xFF\0\0\0", 8);              // red, blue
-    bmp8 += std::string("\x01\x00\0\0\x00\x07\0\0", 8);          // index 7 is past the palette
+    // 8 bits with a two-colour palette, stored top row first (negative height);
+    // an index past the palette is black.
+    std::string bmp8 = bitmap(2, 2, 8, 2);
+    bmp8.replace(22, 4, le(std::uint32_t(-2), 4));
+    bmp8[bmp8.size() - 3] = 7;  // the bottom row's second pixel
     test::writeBytes(folder.path() / "b.BMP", bmp8);
     const RgbaImage paletted = loaded(folder.path() / "b.BMP").image;
-    expectPixel(paletted, 0, 0, kBlue);
-    expectPixel(paletted, 1, 0, kRed);
+    expectPixel(paletted, 0, 0, {0x30, 0x20, 0x10, 255});
+    expectPixel(paletted, 1, 0, {0x31, 0x21, 0x11, 255});
     expectPixel(paletted, 1, 1, {0, 0, 0, 255});
 }
 
@@ -186,9 +226,7 @@ TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
     const std::string gif = test::readBytes(dir / "ok.gif");
     std::string hugeGif = gif;
     hugeGif.replace(6, 4, "\xFF\xFF\xFF\xFF");
-    std::string hugeBmp = std::string("BM") + std::string(8, '\0') + std::string("\x36\0\0\0", 4) +
-                          std::string("\x28\0\0\0\xA0\x86\x01\0\x01\0\0\0\x01\0\x18\0", 16) +
-                          std::string(24, '\0') + std::string(64, '\0');
+    const std::string hugeBmp = bitmap(100000, 1, 24).substr(0, 54 + 64);
 
     const std::pair<const char*, std::string> damaged[] = {
         {"empty.png", ""},
@@ -224,52 +262,6 @@ TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
     EXPECT_EQ(LoadPicture(dir / "cut.jpg").image.width, 16);
 }
 
-// `v` as `n` little-endian bytes.
-std::string le(std::uint64_t v, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += char(v >> (8 * i));
-    return out;
-}
-
-// A bottom-up bitmap of `width` x `height` pixels with a 40-byte header; 8-bit
-// ones get a palette of `colours` entries and index x % colours, 24-bit ones
-// blue x * 7 + (row counted from the bottom).
-std::string bitmap(int width, int height, int bits, int colours = 0) {
-    const int stride = (width * bits + 31) / 32 * 4;
-    const int start = 54 + 4 * colours;
-    std::string file = "BM" + le(std::uint32_t(start + stride * height), 4) + le(0, 4) +
-                       le(std::uint32_t(start), 4) + le(40, 4) + le(std::uint32_t(width), 4) +
-                       le(std::uint32_t(height), 4) + le(1, 2) + le(std::uint32_t(bits), 2) +
-                       le(0, 4) + le(0, 4) + le(0, 8) + le(std::uint32_t(colours), 4) + le(0, 4);
-    for (int c = 0; c < colours; ++c) file += le(std::uint32_t(c * 0x402010), 4);
-    for (int y = 0; y < height; ++y) {
-        std::string row;
-        for (int x = 0; x < width; ++x)
-            row += bits == 8 ? std::string(1, char(x % colours)) : le(std::uint32_t(x * 7 + y), 3);
-        file += row + std::string(std::size_t(stride) - row.size(), '\0');
-    }
-    return file;
-}
-
-// An icon of square pictures (side, PNG file or headerless bitmap).
-std::string icon(const std::vector<std::pair<int, std::string>>& pictures) {
-    std::string file = le(0, 2) + le(1, 2) + le(std::uint32_t(pictures.size()), 2), data;
-    std::size_t offset = 6 + 16 * pictures.size();
-    for (const auto& [side, bytes] : pictures) {
-        file += std::string(2, char(side)) + std::string(2, '\0') + le(1, 2) + le(0, 2) +
-                le(std::uint32_t(bytes.size()), 4) + le(std::uint32_t(offset + data.size()), 4);
-        data += bytes;
-    }
-    return file + data;
-}
-
-// A bitmap as an icon stores it: no file header, twice as tall, then its mask.
-std::string iconBitmap(std::string bmp, int height, const std::string& mask) {
-    bmp.erase(0, 14);
-    bmp.replace(8, 4, le(std::uint32_t(2 * height), 4));
-    return bmp + mask;
-}
-
 TEST(LoadPicture, IconsShowTheirLargestPictureWithItsMask) {
     test::TempFolder folder;
     const auto& dir = folder.path();
@@ -280,14 +272,14 @@ TEST(LoadPicture, IconsShowTheirLargestPictureWithItsMask) {
     const RgbaImage masked = loaded(dir / "a.ICO").image;
     ASSERT_EQ(masked.width, 2);
     ASSERT_EQ(masked.height, 2);
-    expectPixel(masked, 0, 0, {0, 0, 1, 255});
-    expectPixel(masked, 1, 0, {0, 0, 8, 255});
+    expectPixel(masked, 0, 0, {0x30, 0x20, 1, 255});
+    expectPixel(masked, 1, 0, {0x30, 0x20, 8, 255});
     expectPixel(masked, 0, 1, kClear);
-    expectPixel(masked, 1, 1, {0, 0, 7, 255});
+    expectPixel(masked, 1, 1, {0x30, 0x20, 7, 255});
 
     // Without its mask the picture is opaque.
     test::writeBytes(dir / "b.ico", icon({{2, iconBitmap(bitmap(2, 2, 24), 2, "")}}));
-    expectPixel(loaded(dir / "b.ico").image, 0, 1, {0, 0, 0, 255});
+    expectPixel(loaded(dir / "b.ico").image, 0, 1, {0x30, 0x20, 0, 255});
 
     test::writePng(dir / "p.png", 2, 1, {kRed, {10, 20, 30, 128}});
     test::writeBytes(dir / "p.ico", icon({{2, test::readBytes(dir / "p.png")}}));
