@@ -14,6 +14,7 @@ enum Attack { Sek = 1, Drtivy = 2, Mocny = 3, Zakazany = 4, Nulovy = 5, Zbrani =
 
 TEST(FightCommand, SetsTheEnemyInWrittenOrderAndKeepsWhatANewFightLeavesOut) {
     test::FightGame t;
+    t.game.hrac.sila = -3;
     FightView first;
     t.fight({{"JMENO", cz("Vlk")},
              {"UTOK", "1k10-2"},
@@ -34,6 +35,12 @@ TEST(FightCommand, SetsTheEnemyInWrittenOrderAndKeepsWhatANewFightLeavesOut) {
     EXPECT_EQ(first.Jmeno, "Vlk");
     EXPECT_EQ(first.Label12, "6 / 10");
     EXPECT_EQ(first.Label13, "1k10-2");
+    // The hero's side: speed, weapon attack (1 - 3 strength - 1 armour penalty),
+    // defence, toughness, damage.
+    EXPECT_EQ(first.Jmeno_hrac + " " + first.Label17 + " " + first.Label19 + " " + first.Label20 +
+                  " " + first.Label27 + " " + first.Label28,
+              "Jan 2 1k6+-3 8 2 2");
+    EXPECT_TRUE(first.open && !first.ended);
     EXPECT_FALSE(first.spells_allowed);
     EXPECT_TRUE(first.items_allowed);
     EXPECT_EQ(t.game.vysledeksouboje, 2);
@@ -183,42 +190,32 @@ TEST(PerformAction, RefusalsCostNothingAndAFailingFormulaLeavesTheFightOpen) {
     EXPECT_EQ(t.frontend.deaths, 0);
 }
 
-// An enemy that hits for 90 against 20 hit points.
-const std::vector<param> kKiller = {{"UTOK", "0k6+100"}, {"ZIVOTY", "10"}, {"XP", "7"}};
-
-std::vector<param> killer(const char* neumirej) {
-    auto attributes = kKiller;
-    attributes.push_back({"NEUMIREJ", neumirej});
-    return attributes;
-}
-
-TEST(Neumirej, AboveZeroAFallenHeroLeavesWithOneHitPoint) {
-    test::FightGame t;
-    t.fight(killer("1"), [&](Game& game) { ClickAction(game, Sek); });
-    EXPECT_EQ(t.game.vysledeksouboje, 0);
-    EXPECT_EQ(t.game.hrac.zivoty, 1);
-    EXPECT_EQ(t.game.hrac.zkusenosti, 0);
-    EXPECT_TRUE(t.game.historie[0].text.empty());  // no victory line
-
-    test::FightGame both;
-    both.fight(killer("1"), [&](Game& game) { ClickAction(game, Drtivy); });
-    EXPECT_EQ(both.game.vysledeksouboje, 1);
-    EXPECT_EQ(both.game.hrac.zivoty, 1);
-    EXPECT_EQ(both.game.hrac.zkusenosti, 7);
-    EXPECT_EQ(both.frontend.deaths, 0);
-}
-
-TEST(Neumirej, BelowZeroTheFightGoesOnUntilTheEnemyFalls) {
-    test::FightGame t;
-    t.fight(killer("-1"), [&](Game& game) {
-        ClickAction(game, Sek);
-        EXPECT_TRUE(FightOpen(game));
-        ClickAction(game, Drtivy);
-    });
-    EXPECT_EQ(t.game.hrac.zivoty, 20 - 90 * 2);
-    EXPECT_EQ(t.game.vysledeksouboje, 1);
-    EXPECT_EQ(u8(t.game.historie[0].text), "Vyhrál jsi! Za poražení nepřítele získáváš 7 XP");
-    EXPECT_EQ(t.frontend.deaths, 0);
+// An enemy that hits for 90 against 20 hit points and falls to one "Drtivý".
+TEST(Neumirej, AboveZeroAFallenHeroLeavesWithOneHitPointBelowZeroTheFightGoesOn) {
+    struct Case {
+        const char* neumirej;
+        std::vector<Attack> clicks;
+        std::int32_t result, zivoty, zkusenosti;
+        bool victoryLine;
+    };
+    const Case cases[] = {
+        {"1", {Sek}, 0, 1, 0, false},
+        {"1", {Drtivy}, 1, 1, 7, false},  // both fall
+        {"-1", {Sek, Drtivy}, 1, 20 - 90 * 2, 7, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.neumirej) + " after " + std::to_string(c.clicks.size()));
+        test::FightGame t;
+        t.fight({{"UTOK", "0k6+100"}, {"ZIVOTY", "10"}, {"XP", "7"}, {"NEUMIREJ", c.neumirej}},
+                [&](Game& game) {
+                    for (Attack a : c.clicks) ClickAction(game, a);
+                });
+        EXPECT_EQ(t.game.vysledeksouboje, c.result);
+        EXPECT_EQ(t.game.hrac.zivoty, c.zivoty);
+        EXPECT_EQ(t.game.hrac.zkusenosti, c.zkusenosti);
+        EXPECT_EQ(t.game.historie[0].text.empty(), !c.victoryLine);
+        EXPECT_EQ(t.frontend.deaths, 0);
+    }
 }
 
 TEST(Neumirej, ZeroAHeroFallingInARoundDiesAfterTheEnemysExperience) {
