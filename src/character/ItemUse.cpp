@@ -86,24 +86,10 @@ void applyMana(Game& game, const efekt& e, std::string& report) {
     }
 }
 
-// A variable number outside 1..999 names no variable: nothing changes.
 void applyVariable(Game& game, const efekt& e, std::string& report) {
-    if (e.cislo < 1 || e.cislo > kIntegerVariables) return;
-    std::int32_t& value = game.stavhry.promenne[e.cislo - 1];
-    std::string text = "$" + toText(e.cislo);
-    if (e.operace == '+') {
-        value = wrapAdd(value, e.hodnota);
-        text += cz(" se zvýšila o ") + toText(e.hodnota) + " na " + toText(value);
-    } else if (e.operace == '-') {
-        value = wrapSub(value, e.hodnota);
-        text += cz(" se snížila o ") + toText(e.hodnota) + " na " + toText(value);
-    } else if (e.operace == '=') {
-        value = e.hodnota;
-        text += cz(" se změnila na ") + toText(value);
-    } else {
-        return;
-    }
-    if (game.stavhry.vypisujpromenne > 0) say(report, text);
+    const std::string change = ApplyVariableEffect(game, e);
+    if (change.empty() || game.stavhry.vypisujpromenne <= 0) return;
+    say(report, "$" + toText(e.cislo) + change);
 }
 
 }  // namespace

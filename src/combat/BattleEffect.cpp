@@ -131,22 +131,9 @@ void applyEnemyDefence(Game& game, const efekt& e) {
 }
 
 void applyVariable(Game& game, const efekt& e) {
-    if (e.cislo < 1 || e.cislo > kIntegerVariables) return;
-    std::int32_t& value = game.stavhry.promenne[e.cislo - 1];
-    std::string text = cz("(d.) Proměnná $") + toText(e.cislo);
-    if (e.operace == '+') {
-        value = wrapAdd(value, e.hodnota);
-        text += cz(" se zvýšila o ") + toText(e.hodnota) + " na " + toText(value);
-    } else if (e.operace == '-') {
-        value = wrapSub(value, e.hodnota);
-        text += cz(" se snížila o ") + toText(e.hodnota) + " na " + toText(value);
-    } else if (e.operace == '=') {
-        value = e.hodnota;
-        text += cz(" se změnila na ") + toText(value);
-    } else {
-        return;
-    }
-    if (game.stavhry.vypisujpromenne > 0) game.souboj.screen.Summary2 += text + kLineBreak;
+    const std::string change = ApplyVariableEffect(game, e);
+    if (change.empty() || game.stavhry.vypisujpromenne <= 0) return;
+    game.souboj.screen.Summary2 += cz("(d.) Proměnná $") + toText(e.cislo) + change + kLineBreak;
 }
 
 }  // namespace

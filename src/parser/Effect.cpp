@@ -70,4 +70,22 @@ void UndoEffect(Game& game, const efekt& effect) {
     if (effect.operace == '-') changeAttribute(game, effect, '+');
 }
 
+std::string ApplyVariableEffect(Game& game, const efekt& e) {
+    if (e.cislo < 1 || e.cislo > kIntegerVariables) return {};
+    std::int32_t& value = game.stavhry.promenne[e.cislo - 1];
+    if (e.operace == '+') {
+        value = wrapAdd(value, e.hodnota);
+        return cz(" se zvýšila o ") + toText(e.hodnota) + " na " + toText(value);
+    }
+    if (e.operace == '-') {
+        value = wrapSub(value, e.hodnota);
+        return cz(" se snížila o ") + toText(e.hodnota) + " na " + toText(value);
+    }
+    if (e.operace == '=') {
+        value = e.hodnota;
+        return cz(" se změnila na ") + toText(value);
+    }
+    return {};
+}
+
 }  // namespace morvane

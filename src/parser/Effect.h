@@ -2,6 +2,7 @@
 // Stat modifiers («sila+2») and the rules shared by every screen that changes
 // the hero's values.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "character/HeroRecord.h"
@@ -26,6 +27,12 @@ std::int32_t postava::*TrainableAttribute(std::string_view nazev);
 void ApplyEffect(Game& game, const efekt& effect);
 // Undoes ApplyEffect (used when a piece of equipment is taken off).
 void UndoEffect(Game& game, const efekt& effect);
+
+// Carries out a «promenna<n>» modifier ('+', '-' or '=' on variable n) and
+// answers how it changed, e.g. « se zvýšila o 2 na 5»: each screen names the
+// variable its own way. Empty when nothing changed: n outside 1..999, or
+// another operator.
+std::string ApplyVariableEffect(Game& game, const efekt& effect);
 
 // Caps mana and hit points at their maxima with the fight bonuses, shows the
 // death screen when hit points fall below 1 (and then raises GameEnded), and
