@@ -11,25 +11,38 @@ namespace morvane {
 
 namespace {
 
-// A record with every byte 0, padding included, as the tables store them.
+// Starts a record, every byte 0 (padding included, as the tables store them),
+// with its number and the «"nazev","popis"» after it. The caller reads the
+// number: weapon, armour and item lines begin with it, spell and attack lines
+// may have text before it.
 template <class Record>
-Record freshRecord() {
+Record readHead(LineScanner& scan, std::int32_t cislo) {
     Record record;
     std::memset(&record, 0, sizeof record);
+    record.cislo = cislo;
+    record.nazev.assign(scan.quoted());
+    record.popis.assign(scan.quoted());
     return record;
 }
 
 // Reads the effect and condition tokens of a weapon, armour, item or spell.
-void readTail(const LineScanner& scan, efekt (&effects)[kEffectsPerEntry], std::int8_t& effectCount,
-              podminka (&conditions)[kConditionsPerEntry], std::int32_t& conditionCount,
-              std::int32_t& counter) {
+template <class Record>
+void readTail(const LineScanner& scan, Record& record, std::int32_t& counter) {
     for (std::string_view token : scan.tail()) {
         if (IsConditionToken(token)) {
-            AddCondition(conditions, conditionCount, token, counter);
+            AddCondition(record.podminky, record.pocetpodminek, token, counter);
         } else {
-            AddEffect(effects, effectCount, token);
+            AddEffect(record.efekty, record.pocetefektu, token);
         }
     }
+}
+
+// As readTail, then fills the unused slots as weapon, armour and item records
+// store them; a spell keeps its unused slots 0.
+template <class Record>
+void readFilledTail(const LineScanner& scan, Record& record, std::int32_t& counter) {
+    readTail(scan, record, counter);
+    FillUnusedSlots(record.efekty, record.pocetefektu, record.podminky, record.pocetpodminek);
 }
 
 // Reads an attack's tokens, each sorted by its marks: "!" miss, ":" hit,
@@ -55,67 +68,50 @@ void readAttackTail(const LineScanner& scan, TUtok& attack, std::int32_t& counte
 
 // Reads «cislo,"nazev","popis",dice,poskozeni,cena[,effect or [condition]...]».
 TZbran ParseWeaponLine(std::string_view line, std::int32_t& counter) {
-    TZbran weapon = freshRecord<TZbran>();
     LineScanner scan(line);
-    weapon.cislo = scan.numberAtStart();
-    weapon.nazev.assign(scan.quoted());
-    weapon.popis.assign(scan.quoted());
+    TZbran weapon = readHead<TZbran>(scan, scan.numberAtStart());
     scan.skipToDigit();
     weapon.utok = ParseDice(scan.rawField());
     weapon.poskozeni = scan.numberAfterSkip();
     weapon.cena = scan.numberAfterSkip();
     scan.fieldToSeparator();
-    readTail(scan, weapon.efekty, weapon.pocetefektu, weapon.podminky, weapon.pocetpodminek,
-             counter);
-    FillUnusedSlots(weapon.efekty, weapon.pocetefektu, weapon.podminky, weapon.pocetpodminek);
+    readFilledTail(scan, weapon, counter);
     return weapon;
 }
 
 // Reads «cislo,"nazev","popis",obrana,tvrdost,postih,cena[,tail]»; the
 // defence must be a whole integer up to its ",".
 TZbroj ParseArmourLine(std::string_view line, std::int32_t& counter) {
-    TZbroj armour = freshRecord<TZbroj>();
     LineScanner scan(line);
-    armour.cislo = scan.numberAtStart();
-    armour.nazev.assign(scan.quoted());
-    armour.popis.assign(scan.quoted());
+    TZbroj armour = readHead<TZbroj>(scan, scan.numberAtStart());
     scan.skipToDigit();
     armour.obrana = toInteger(scan.rawField());
     armour.tvrdost = scan.numberAfterSkip();
     armour.postih = scan.numberAfterSkip();
     armour.cena = scan.numberAfterSkip();
     scan.fieldToSeparator();
-    readTail(scan, armour.efekty, armour.pocetefektu, armour.podminky, armour.pocetpodminek,
-             counter);
-    FillUnusedSlots(armour.efekty, armour.pocetefektu, armour.podminky, armour.pocetpodminek);
+    readFilledTail(scan, armour, counter);
     return armour;
 }
 
 // Reads «cislo,"nazev","popis",cena,druh,[tail]»; druh needs its ",".
 TPredmet ParseItemLine(std::string_view line, std::int32_t& counter) {
-    TPredmet item = freshRecord<TPredmet>();
     LineScanner scan(line);
-    item.cislo = scan.numberAtStart();
-    item.nazev.assign(scan.quoted());
-    item.popis.assign(scan.quoted());
+    TPredmet item = readHead<TPredmet>(scan, scan.numberAtStart());
     item.cena = scan.numberAfterSkip();
     scan.rawField();
     item.druh.assign(trimBlanks(scan.rawField()));
-    readTail(scan, item.efekty, item.pocetefektu, item.podminky, item.pocetpodminek, counter);
-    FillUnusedSlots(item.efekty, item.pocetefektu, item.podminky, item.pocetpodminek);
+    readFilledTail(scan, item, counter);
     return item;
 }
 
 // Reads «cislo,"nazev","popis",cena[,tail]»; text before the first digit is ignored.
 TKouzlo ParseSpellLine(std::string_view line, std::int32_t& counter) {
-    TKouzlo spell = freshRecord<TKouzlo>();
     LineScanner scan(line);
-    spell.cislo = scan.numberAfterSkip();
-    spell.nazev.assign(scan.quoted());
-    spell.popis.assign(scan.quoted());
+    TKouzlo spell = readHead<TKouzlo>(scan, scan.numberAfterSkip());
     spell.cena = scan.numberAfterSkip();
     scan.fieldToSeparator();
-    readTail(scan, spell.efekty, spell.pocetefektu, spell.podminky, spell.pocetpodminek, counter);
+    readTail(scan, spell, counter);
     return spell;
 }
 
@@ -123,11 +119,8 @@ TKouzlo ParseSpellLine(std::string_view line, std::int32_t& counter) {
 // vzorecutoku,vzorecposkozeni[,tail]»: the line gives the no-damage text
 // before the miss text.
 TUtok ParseAttackLine(std::string_view line, std::int32_t& counter) {
-    TUtok attack = freshRecord<TUtok>();
     LineScanner scan(line);
-    attack.cislo = scan.numberAfterSkip();
-    attack.nazev.assign(scan.quoted());
-    attack.popis.assign(scan.quoted());
+    TUtok attack = readHead<TUtok>(scan, scan.numberAfterSkip());
     attack.textzasahu.assign(scan.quoted());
     attack.textbezposkozeni.assign(scan.quoted());
     attack.textminuti.assign(scan.quoted());
