@@ -21,6 +21,17 @@ Change ChangeOf(const param& p) {
     return Change::None;
 }
 
+// Calls apply(change, p, v) for each PLUS, MINUS (and, `withJe`, JE) parameter
+// in order, v being its value; any other parameter's value is not read.
+template <class Apply>
+void ForEachChange(const tagg& tag, bool withJe, Apply apply) {
+    for (const param& p : tag.parametry) {
+        const Change change = ChangeOf(p);
+        if (change == Change::None || (change == Change::Je && !withJe)) continue;
+        apply(change, p, toInteger(p.hodnota));
+    }
+}
+
 // One message line in its colour; the repaint is the caller's, since some
 // commands repaint once for all their attributes.
 void Say(Game& game, const std::string& text, std::string_view colour) {
@@ -43,10 +54,7 @@ struct PlainAttribute {
 };
 
 void ChangePlain(Game& game, const tagg& tag, const PlainAttribute& a) {
-    for (const param& p : tag.parametry) {
-        const Change change = ChangeOf(p);
-        if (change == Change::None) continue;
-        const std::int32_t v = toInteger(p.hodnota);
+    ForEachChange(tag, true, [&](Change change, const param& p, std::int32_t v) {
         std::int32_t& field = game.hrac.*a.field;
         if (change == Change::Plus) {
             field = wrapAdd(field, v);
@@ -58,7 +66,7 @@ void ChangePlain(Game& game, const tagg& tag, const PlainAttribute& a) {
             field = v;
             Say(game, cz(a.je) + p.hodnota, a.colour);
         }
-    }
+    });
     Finish(game);
 }
 
@@ -73,10 +81,7 @@ struct Pool {
 };
 
 void ChangePool(Game& game, const tagg& tag, const Pool& pool) {
-    for (const param& p : tag.parametry) {
-        const Change change = ChangeOf(p);
-        if (change == Change::None) continue;
-        const std::int32_t v = toInteger(p.hodnota);
+    ForEachChange(tag, true, [&](Change change, const param& p, std::int32_t v) {
         std::int32_t& current = game.hrac.*pool.current;
         const std::int32_t maximum = game.hrac.*pool.maximum;
         if (change == Change::Plus) {
@@ -91,7 +96,7 @@ void ChangePool(Game& game, const tagg& tag, const Pool& pool) {
             current = v;
             Say(game, cz("Máš ") + p.hodnota + cz(pool.unit), pool.colour);
         }
-    }
+    });
     Finish(game);
 }
 
@@ -99,10 +104,7 @@ void ChangePool(Game& game, const tagg& tag, const Pool& pool) {
 
 void cmdPenize(Game& game, const tagg& tag) {
     postava& hrac = game.hrac;
-    for (const param& p : tag.parametry) {
-        const Change change = ChangeOf(p);
-        if (change != Change::Plus && change != Change::Minus) continue;
-        const std::int32_t v = toInteger(p.hodnota);
+    ForEachChange(tag, false, [&](Change change, const param& p, std::int32_t v) {
         if (change == Change::Plus) {
             hrac.penize = wrapAdd(hrac.penize, v);
             Say(game, cz("Získal jsi ") + p.hodnota + " " + game.mena, "yellow");
@@ -114,15 +116,12 @@ void cmdPenize(Game& game, const tagg& tag) {
             if (hrac.penize < 0) hrac.penize = 0;
         }
         MakeHistory(game);
-    }
+    });
 }
 
 void cmdZkusenosti(Game& game, const tagg& tag) {
     postava& hrac = game.hrac;
-    for (const param& p : tag.parametry) {
-        const Change change = ChangeOf(p);
-        if (change != Change::Plus && change != Change::Minus) continue;
-        const std::int32_t v = toInteger(p.hodnota);
+    ForEachChange(tag, false, [&](Change change, const param& p, std::int32_t v) {
         // Experience may go below 0: then no training is offered until it is earned back.
         if (change == Change::Plus) {
             hrac.zkusenosti = wrapAdd(hrac.zkusenosti, v);
@@ -132,7 +131,7 @@ void cmdZkusenosti(Game& game, const tagg& tag) {
             Say(game, cz("Ztratil jsi ") + p.hodnota + cz(" zkušenostních bodů!"), "red");
         }
         MakeHistory(game);
-    }
+    });
 }
 
 void cmdZivoty(Game& game, const tagg& tag) {
