@@ -75,16 +75,18 @@ void TForm8::loadPicture(ClickLabel& control, const char* name) {
 }
 
 bool TForm8::FormCreate() {
-    loadPicture(*Image1, "menu");
-    for (int k = 0; k < 4; ++k) loadPicture(*Buttons[k], kButtonPictures[k]);
-    loadPicture(*Image6, "titulek");
-    LoadMenuSkinIniFile(game_);
+    // The game definition comes first: a folder that is no game gets one
+    // clear report instead of one for every menu picture it lacks.
     try {
         game_.definice = GameDefinition::load(game_.gameFolder()).record();
     } catch (const GameFileError& failure) {
         game_.frontend.reportError(failure.what());
         return false;
     }
+    loadPicture(*Image1, "menu");
+    for (int k = 0; k < 4; ++k) loadPicture(*Buttons[k], kButtonPictures[k]);
+    loadPicture(*Image6, "titulek");
+    LoadMenuSkinIniFile(game_);
     const QString title = qtText(game_.definice.titulhry.view());
     QGuiApplication::setApplicationDisplayName(title);
     setWindowTitle(title);

@@ -111,9 +111,13 @@ TEST(MainMenu, BrokenPicturesAreReportedAndTheMenuStillWorks) {
     EXPECT_TRUE(program.menu().Image6->pixmap().isNull());
     EXPECT_EQ(s.host.errors.size(), 1u);
 
+    // A folder that is no game: one report, not one per missing picture.
     Screens broken(kStory);
     broken.folder.write("data/inicializace.vrn", "short");
+    std::filesystem::remove_all(broken.folder.path() / "grafika");
     EXPECT_FALSE(broken.create().ok());
+    ASSERT_EQ(broken.host.errors.size(), 1u);
+    EXPECT_TRUE(broken.host.errors[0].startsWith("Definice hry")) << broken.host.errors[0].toStdString();
 }
 
 TEST(MainMenu, AboutBoxClosesOnAKeyAndOpensNoAddress) {
