@@ -1,6 +1,5 @@
 #include "screens/TInventory.h"
 
-#include "base/GameEnded.h"
 #include "game/Game.h"
 #include "screens/Controls.h"
 #include "screens/ModalControls.h"
@@ -41,8 +40,7 @@ TInventory::TInventory() {
 }
 
 void TInventory::Prepare(Game& game, const QWidget* main) {
-    game_ = &game;
-    ended_ = false;
+    beginShowing(game);
     OpenInventory(game);
     const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Inventory);
     ApplyLook(*this, look);
@@ -57,8 +55,7 @@ void TInventory::Prepare(Game& game, const QWidget* main) {
 void TInventory::ShowInventory(Game& game, const QWidget* main) {
     Prepare(game, main);
     exec();
-    game_ = nullptr;
-    if (ended_) throw GameEnded{};
+    endShowing();
 }
 
 // Lines of a column stand 17 pixels apart; answers the y below the last one.
@@ -120,15 +117,7 @@ void TInventory::Refresh(bool lists) {
 }
 
 void TInventory::act(const std::function<void(Game&)>& operation, bool lists) {
-    if (!game_ || ended_) return;
-    try {
-        operation(*game_);
-    } catch (const GameEnded&) {
-        ended_ = true;
-        finish();
-        return;
-    }
-    Refresh(lists);
+    if (runOnGame(operation)) Refresh(lists);
 }
 
 // Any key typed closes the inventory, as its close button does.

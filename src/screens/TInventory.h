@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "character/Inventory.h"
-#include "screens/BorderlessDialog.h"
+#include "screens/GameScreen.h"
 
 class QLabel;
 
@@ -18,7 +18,7 @@ class ClickLabel;
 class TShape;
 class TLELabel;
 
-class TInventory : public BorderlessDialog {
+class TInventory : public GameScreen {
     Q_OBJECT
 public:
     TInventory();
@@ -44,9 +44,7 @@ private:
     int addColumn(const std::vector<InventoryLine>& entries, Column column, int x, int y);
     void act(const std::function<void(Game&)>& operation, bool lists);
 
-    Game* game_ = nullptr;
     std::vector<TLELabel*> lines_;
-    bool ended_ = false;
 };
 
 }  // namespace morvane

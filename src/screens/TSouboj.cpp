@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 
-#include "base/GameEnded.h"
 #include "base/Win1250.h"
 #include "game/Game.h"
 #include "screens/Controls.h"
@@ -114,8 +113,7 @@ void TSouboj::createReportArea() {
 }
 
 void TSouboj::Prepare(Game& game, const QWidget* main) {
-    game_ = &game;
-    ended_ = false;
+    beginShowing(game);
     const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Fight);
     ApplyLook(*this, look);
     FramePanels({Shape1, Shape2}, look);
@@ -135,8 +133,7 @@ void TSouboj::ShowFight(Game& game, const QWidget* main) {
     for (TLELabel* label : actions_) label->deleteLater();
     actions_.clear();
     clearList();
-    game_ = nullptr;
-    if (ended_) throw GameEnded{};
+    endShowing();
 }
 
 // Four labels to a row, 100 pixels apart, rows 17 pixels apart. Each carries
@@ -253,7 +250,7 @@ void TSouboj::Refresh() {
 // Moves over the window itself, and over its plain captions. Controls with a
 // hover of their own pass their moves on to here too; those are theirs.
 void TSouboj::mouseMoveEvent(QMouseEvent* event) {
-    BorderlessDialog::mouseMoveEvent(event);
+    GameScreen::mouseMoveEvent(event);
     const QPoint at = event->position().toPoint();
     if (QWidget* under = childAt(at);
         qobject_cast<ClickLabel*>(under) || qobject_cast<TLELabel*>(under))
@@ -266,18 +263,11 @@ bool TSouboj::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove)
         if (auto* line = qobject_cast<TLELabel*>(watched); line && line->OnMouseEnter)
             line->OnMouseEnter();
-    return BorderlessDialog::eventFilter(watched, event);
+    return GameScreen::eventFilter(watched, event);
 }
 
 void TSouboj::act(const std::function<void(Game&)>& operation) {
-    if (!game_ || ended_) return;
-    try {
-        operation(*game_);
-    } catch (const GameEnded&) {
-        ended_ = true;
-        finish();
-        return;
-    }
+    if (!runOnGame(operation)) return;
     if (!FightOpen(*game_)) finish();
     else Refresh();
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "combat/FightView.h"
-#include "screens/BorderlessDialog.h"
+#include "screens/GameScreen.h"
 
 class QLabel;
 
@@ -19,7 +19,7 @@ class ClickLabel;
 class TShape;
 class TLELabel;
 
-class TSouboj : public BorderlessDialog {
+class TSouboj : public GameScreen {
     Q_OBJECT
 public:
     TSouboj();
@@ -62,11 +62,9 @@ private:
     // fight closes it too; otherwise the screen shows the new state.
     void act(const std::function<void(Game&)>& operation);
 
-    Game* game_ = nullptr;
     std::vector<TLELabel*> actions_;
     std::vector<TLELabel*> list_;
     FightList shownList_;
-    bool ended_ = false;
 };
 
 }  // namespace morvane

@@ -11,6 +11,7 @@
 #include "screens/Controls.h"
 #include "screens/ScreenFixture.h"
 #include "screens/TForm10.h"
+#include "screens/TForm12.h"
 #include "screens/TForm15.h"
 #include "screens/TForm2.h"
 #include "screens/TForm8.h"
@@ -32,7 +33,7 @@ namespace {
 // shop, 5 buys items back at half their price. Saved files carry UTF-8 names.
 constexpr const char* kStory = R"(<1>
 <UTOK UMIME="1"><UTOK UMIME="2"><ZKUSENOSTI PLUS="12"><ZIVOTY JE="5"><PREDMET 1="2">
-<TEXT OBSAH="Start"><MENU T="Boj" X="2"><M T="Uložit" X="3"><M T="Obchod" X="4">
+<TEXT OBSAH="Start"><MENU T="Boj" X="2"><M T="Uložit" X="3"><M T="Obchod" X="4"><M T="Drak" X="6">
 <2>
 <SOUBOJ JMENO="Vlk" ZIVOTY="5" XP="7"><TEXT OBSAH="Po boji">
 <3>
@@ -41,6 +42,8 @@ constexpr const char* kStory = R"(<1>
 <OBCHOD CISLO="1"><MENU T="Prodej" X="5">
 <5>
 <PRODEJ TYP="PREDMETY" PROCENT="50"><MENU T="Dál" X="1">
+<6>
+<SOUBOJ JMENO="Drak" ZIVOTY="10000" UTOK="0k6+100"><TEXT OBSAH="Přežil jsi">
 )";
 
 constexpr const char* kAttacks =
@@ -134,6 +137,31 @@ TEST_F(ModalScreens, FightIsWonByClickingAnActionLabel) {
     EXPECT_EQ(game.hrac.zkusenosti, 12 + 7);
     EXPECT_EQ(s.program->main().pageControls().back()->text(), "Po boji");
     EXPECT_TRUE(s.host.errors.empty());
+}
+
+// A death inside a screen closes it at once and ends the game once its modal
+// loop is over: the location's run stops and the program quits.
+TEST_F(ModalScreens, DeathInAFightClosesTheScreenAndEndsTheProgram) {
+    s.start();
+    TSouboj& fight = s.program->fight();
+    TForm12& death = s.program->death();
+    bool deathShown = false, closedAtOnce = false;
+    follow("Drak", [&] {
+        QTimer::singleShot(20, [&] {
+            deathShown = death.isVisible();
+            Click(death.Image1);
+        });
+        TLELabel* blow = fight.actionLabels()[0];
+        Enter(blow);
+        Click(blow);
+        closedAtOnce = !fight.isVisible();
+        if (!closedAtOnce) fight.finish();
+    });
+    EXPECT_TRUE(deathShown);
+    EXPECT_TRUE(closedAtOnce);
+    EXPECT_EQ(s.host.quits, 1);
+    for (QLabel* control : s.program->main().pageControls())
+        EXPECT_NE(control->text(), QString::fromUtf8("Přežil jsi"));
 }
 
 TEST_F(ModalScreens, TrainingBuysAPointAndHidesWhatIsNoLongerCovered) {
