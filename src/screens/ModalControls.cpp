@@ -42,6 +42,14 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, const QF
     return label;
 }
 
+void SetTitleAndMoney(QLabel& title, const QString& titleText, QLabel& money,
+                      const QString& moneyText, int width) {
+    SetCaption(title, titleText);
+    title.move(width / 2 - title.width() / 2, title.y());
+    SetCaption(money, moneyText);
+    money.move(title.x() + title.width() / 2 - money.width() / 2, money.y());
+}
+
 void ApplyLook(QWidget& window, const ModalLook& look) {
     window.clearMask();
     SetBackground(window, qtColour(look.barva));

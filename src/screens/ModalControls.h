@@ -28,6 +28,11 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, const QF
 void SetCaption(QLabel& label, const QString& text, const QColor& colour);
 void SetCaption(QLabel& label, const QString& text);
 
+// A title centred across a window `width` wide, with the money line centred
+// under it, as the shop and the sell screen show them.
+void SetTitleAndMoney(QLabel& title, const QString& titleText, QLabel& money,
+                      const QString& moneyText, int width);
+
 // Colour of the window and, after its controls are filled, the see-through
 // cut when the skin asks for it. Call CutOut last, once everything is drawn.
 void ApplyLook(QWidget& window, const ModalLook& look);

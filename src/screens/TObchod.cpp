@@ -82,11 +82,7 @@ void TObchod::ShowShop(Game& game, const QWidget* main) {
 
 void TObchod::Refresh() {
     const ShopView view = DescribeShop(*game_);
-    SetCaption(*Label1, qtText(view.Label1));
-    Label1->move(kWidth / 2 - Label1->width() / 2, Label1->y());
-    // The money line stands centred under the caption.
-    SetCaption(*Label2, qtText(view.Label2));
-    Label2->move(Label1->x() + Label1->width() / 2 - Label2->width() / 2, Label2->y());
+    SetTitleAndMoney(*Label1, qtText(view.Label1), *Label2, qtText(view.Label2), kWidth);
     SetCaption(*Label3, qtText(view.Label3));
     SetCaption(*Label5, qtText(view.Label5));
 }

@@ -88,10 +88,7 @@ void TProdej::ShowSell(Game& game, const QWidget* main) {
 // Lines keep their places; a sold-out line only hides.
 void TProdej::Refresh() {
     const SellView view = DescribeSell(*game_);
-    SetCaption(*Label1, qtText(view.Label1));
-    Label1->move(kWidth / 2 - Label1->width() / 2, Label1->y());
-    SetCaption(*Label2, qtText(view.Label2));
-    Label2->move(Label1->x() + Label1->width() / 2 - Label2->width() / 2, Label2->y());
+    SetTitleAndMoney(*Label1, qtText(view.Label1), *Label2, qtText(view.Label2), kWidth);
     SetCaption(*Status, qtText(view.Status));
     for (std::size_t k = 0; k < lines_.size() && k < view.lines.size(); ++k) {
         SetCaption(*lines_[k], qtText(view.lines[k].text), Qt::black);
