@@ -7,6 +7,7 @@
 #include "screens/Controls.h"
 #include "screens/QtText.h"
 #include "shell/SkinImage.h"
+#include "shell/labely/TLELabel.h"
 
 namespace morvane {
 
@@ -40,6 +41,14 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, const QF
     label->move(x, y);
     SetCaption(*label, text, colour);
     return label;
+}
+
+TLELabel* MakeListLine(QWidget* parent, const QFont& font) {
+    auto* line = new TLELabel(parent);
+    line->Barva1 = line->Barva2 = Qt::transparent;
+    line->setAttribute(Qt::WA_TranslucentBackground);
+    line->setFont(font);
+    return line;
 }
 
 void SetTitleAndMoney(QLabel& title, const QString& titleText, QLabel& money,

@@ -15,6 +15,7 @@ namespace morvane {
 
 struct Game;
 class TShape;
+class TLELabel;
 
 // A font of the screens, its size in pixels as the screens are designed.
 QFont pixelFont(std::string_view face, int pixels, bool bold = false, bool italic = false,
@@ -32,6 +33,10 @@ void SetCaption(QLabel& label, const QString& text);
 // under it, as the shop and the sell screen show them.
 void SetTitleAndMoney(QLabel& title, const QString& titleText, QLabel& money,
                       const QString& moneyText, int width);
+
+// A line of a list screen: a link label with no background of its own, so
+// the screen's picture shows through it.
+TLELabel* MakeListLine(QWidget* parent, const QFont& font);
 
 // Colour of the window and, after its controls are filled, the see-through
 // cut when the skin asks for it. Call CutOut last, once everything is drawn.

@@ -34,10 +34,7 @@ void TForm10::Prepare(Game& game, const QWidget* menu) {
     entries_.clear();
     const std::vector<std::string> captions = ListSavedPositions(game);
     for (std::size_t k = 1; k <= captions.size(); ++k) {
-        auto* label = new TLELabel(this);
-        label->Barva1 = label->Barva2 = Qt::transparent;
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->setFont(qtFont(game.menuskin.font_save));
+        auto* label = MakeListLine(this, qtFont(game.menuskin.font_save));
         SetCaption(*label, qtText(captions[k - 1]), qtColour(game.menuskin.font_save.colour));
         label->move(width() / 2 - label->width() / 2, 20 + 15 * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);

@@ -61,10 +61,7 @@ void TInventory::ShowInventory(Game& game, const QWidget* main) {
 // Lines of a column stand 17 pixels apart; answers the y below the last one.
 int TInventory::addColumn(const std::vector<InventoryLine>& entries, Column column, int x, int y) {
     for (const InventoryLine& entry : entries) {
-        auto* label = new TLELabel(this);
-        label->Barva1 = label->Barva2 = Qt::transparent;
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->setFont(pixelFont(kFace, 15));
+        auto* label = MakeListLine(this, pixelFont(kFace, 15));
         SetCaption(*label, qtText(entry.text), entry.maroon ? QColor(128, 0, 0) : QColor(Qt::black));
         label->move(x, y);
         label->idx = entry.cislo;

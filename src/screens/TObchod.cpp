@@ -49,10 +49,7 @@ void TObchod::Prepare(Game& game, const QWidget* main) {
     goods_.clear();
     const ShopView view = DescribeShop(game);
     for (std::size_t k = 1; k <= view.goods.size(); ++k) {
-        auto* label = new TLELabel(this);
-        label->Barva1 = label->Barva2 = Qt::transparent;
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->setFont(pixelFont(kFace, 15));
+        auto* label = MakeListLine(this, pixelFont(kFace, 15));
         SetCaption(*label, qtText(view.goods[k - 1].text), Qt::black);
         label->move(50, 50 + 15 * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);

@@ -55,10 +55,7 @@ void TProdej::Prepare(Game& game, const QWidget* main) {
     const SellView view = DescribeSell(game);
     int k = 0;
     for (const SellLine& line : view.lines) {
-        auto* label = new TLELabel(this);
-        label->Barva1 = label->Barva2 = Qt::transparent;
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->setFont(pixelFont(kFace, 15));
+        auto* label = MakeListLine(this, pixelFont(kFace, 15));
         label->move(50, 50 + 15 * k++);
         label->setCursor(Qt::PointingHandCursor);
         label->idx = line.cislo;

@@ -143,10 +143,7 @@ void TSouboj::makeActionLabels(const FightView& view) {
     actions_.clear();
     int k = 0;
     for (const FightAction& action : view.actions) {
-        auto* label = new TLELabel(this);
-        label->Barva1 = label->Barva2 = Qt::transparent;
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->setFont(pixelFont(kFace, 15));
+        auto* label = MakeListLine(this, pixelFont(kFace, 15));
         label->setText(qtText(action.text));
         label->adjustSize();
         label->move(18 + 100 * (k % 4), 280 + 17 * (k / 4));
