@@ -11,6 +11,8 @@
 #include "character/ItemUse.h"
 #include "combat/BattleConditions.h"
 #include "game/Game.h"
+#include "interpreter/PageCommands.h"
+#include "shell/GameFilePath.h"
 
 namespace morvane {
 namespace {
@@ -158,6 +160,10 @@ bool EquipFromInventory(Game& game, GearSlot slot, std::int32_t n) {
 bool ViewObject(Game& game, std::int32_t n) {
     const obj* object = ListedObject(game, n);
     if (object == nullptr || object->obrazek.empty()) return false;
+    if (FindStoryPicture(game, object->obrazek.view()) == StoryPicture::Outside) {
+        game.frontend.showMessage(outsideFolderMessage("./obrazky/" + object->obrazek.str()));
+        return false;
+    }
     game.frontend.showPicture("./obrazky/" + object->obrazek.str(), object->sirka, object->vyska,
                               false, object->jmeno.str());
     return true;

@@ -6,6 +6,7 @@
 #include "base/ScriptError.h"
 #include "base/WordWrap.h"
 #include "game/Game.h"
+#include "shell/GameFilePath.h"
 #include "shell/Colour.h"
 
 namespace morvane {
@@ -17,12 +18,6 @@ const std::string kPictureFolder = "./obrazky/";
 // "Ano" included, switches them off.
 bool isAno(std::string_view value) { return value == "ano"; }
 
-// Whether the game folder holds a file at this path (relative to the game
-// folder, as pictures are named on the page). A folder is no picture.
-bool PictureExists(const Game& game, const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(game.gameFolder() / path, error);
-}
 
 // Reads the picture size attributes: giving either of "SIRKA" and "VYSKA"
 // means both are used, the other keeping 30.
@@ -39,6 +34,14 @@ bool ReadPictureSize(const param& p, PagePicture& picture) {
 }
 
 }  // namespace
+
+StoryPicture FindStoryPicture(const Game& game, std::string_view name) {
+    const auto path = fileInside(game.gameFolder() / "obrazky", name);
+    if (!path) return StoryPicture::Outside;
+    std::error_code error;
+    return std::filesystem::is_regular_file(*path, error) ? StoryPicture::Found
+                                                          : StoryPicture::Missing;
+}
 
 bool AddTextBlock(Game& game, PageText block) {
     Hlavni& page = game.hlavni;
@@ -128,7 +131,12 @@ void cmdObrazekVTextu(Game& game, const tagg& tag) {
         }
     }
     picture.soubor = kPictureFolder + name;
-    if (!PictureExists(game, picture.soubor)) {
+    const StoryPicture found = FindStoryPicture(game, name);
+    if (found == StoryPicture::Outside) {
+        game.frontend.showMessage(outsideFolderMessage(picture.soubor));
+        return;
+    }
+    if (found == StoryPicture::Missing) {
         game.frontend.showMessage("Obrazekvtextu - neexistuje: \"" + picture.soubor + "\"");
         return;
     }
@@ -155,7 +163,9 @@ void cmdObrazek(Game& game, const tagg& tag) {
             caption = p.hodnota;
     }
     const std::string path = kPictureFolder + name;
-    if (!PictureExists(game, path)) throw ScriptError("File not found: \"" + path + "\"");
+    const StoryPicture found = FindStoryPicture(game, name);
+    if (found == StoryPicture::Outside) throw ScriptError(outsideFolderMessage(path));
+    if (found == StoryPicture::Missing) throw ScriptError("File not found: \"" + path + "\"");
     game.frontend.showPicture(path, picture.sirka, picture.vyska, picture.vlastnivelikost, caption);
 }
 

@@ -2,6 +2,7 @@
 // The commands that put text blocks and pictures on the page, and the picture
 // window; with the one way every command adds a text block to the page.
 #include <string>
+#include <string_view>
 
 #include "parser/Command.h"
 
@@ -20,6 +21,11 @@ std::string PrepareText(std::string_view text, int maxColumn);
 
 // The wrap column of page text for the game's screen width.
 int TextWrapColumn(const Game& game, bool bold);
+
+// A picture of ./obrazky/ that a script or an object names: there, missing
+// (a folder is no picture), or refused because its name leads out of the folder.
+enum class StoryPicture { Found, Missing, Outside };
+StoryPicture FindStoryPicture(const Game& game, std::string_view name);
 
 void cmdText(Game& game, const tagg& tag);
 void cmdObrazekVTextu(Game& game, const tagg& tag);

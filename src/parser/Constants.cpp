@@ -1,6 +1,9 @@
 #include "parser/Constants.h"
 
+#include <vector>
+
 #include "base/TextFile.h"
+#include "base/Win1250.h"
 #include "parser/TextReplace.h"
 
 namespace morvane {
@@ -18,7 +21,7 @@ std::optional<TMyPlugin> parseConstantLine(std::string_view text) {
 // Reads data/konstanty.vrn line by line into seznamkonstant.
 void LoadConstants(StoryStore& store, Frontend& frontend) {
     store.seznamkonstant.clear();
-    store.cache.settled = false;
+    UnsettleStory(store);
     const GameText file = ReadGameFile(store.soubory, frontend, "konstanty");
     if (!file) return;
     for (const auto& line : splitLines(file.text)) {
@@ -26,10 +29,54 @@ void LoadConstants(StoryStore& store, Frontend& frontend) {
     }
 }
 
-std::size_t ApplyConstants(const StoryStore& store, std::string& text) {
+namespace {
+
+// Which constants bring back their own name: a value holding the name, or
+// holding the name of a constant that leads back to it.
+std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
+    const std::size_t n = constants.size();
+    std::vector<std::vector<std::size_t>> leadsTo(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            const std::string& name = constants[j].nazev;
+            if (!name.empty() && constants[i].obsah.find(name) != std::string::npos)
+                leadsTo[i].push_back(j);
+        }
+    }
+    std::vector<bool> cyclic(n, false);
+    for (std::size_t i = 0; i < n; ++i) {
+        std::vector<bool> seen(n, false);
+        std::vector<std::size_t> pending = leadsTo[i];
+        while (!pending.empty() && !cyclic[i]) {
+            const std::size_t j = pending.back();
+            pending.pop_back();
+            if (j == i) cyclic[i] = true;
+            if (seen[j]) continue;
+            seen[j] = true;
+            pending.insert(pending.end(), leadsTo[j].begin(), leadsTo[j].end());
+        }
+    }
+    return cyclic;
+}
+
+}  // namespace
+
+std::size_t ApplyConstants(StoryStore& store, Frontend& frontend, std::string& text) {
+    const std::vector<bool> cyclic = cyclicConstants(store.seznamkonstant);
     std::size_t replaced = 0;
-    for (const auto& constant : store.seznamkonstant)
-        replaced += replaceAll(text, constant.nazev, constant.obsah);
+    for (std::size_t i = 0; i < store.seznamkonstant.size(); ++i) {
+        const TMyPlugin& constant = store.seznamkonstant[i];
+        if (cyclic[i]) {
+            if (store.cache.cyclicConstantsApplied) continue;
+            const std::string report =
+                cz("Konstanta ") + constant.nazev + cz(" obsahuje sama sebe, použije se jen jednou !");
+            if (store.cache.reported.insert(report).second) frontend.showMessage(report);
+        }
+        // A value equal to its name changes nothing and must not count as a change.
+        if (constant.obsah != constant.nazev)
+            replaced += replaceAll(text, constant.nazev, constant.obsah);
+    }
+    store.cache.cyclicConstantsApplied = true;
     return replaced;
 }
 

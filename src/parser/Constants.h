@@ -24,6 +24,10 @@ void LoadConstants(StoryStore& store, Frontend& frontend);
 // Replaces, constant by constant in list order, every occurrence of its name
 // in `text` by its value (exact case), and returns the number of
 // replacements. A value holding a later constant's name is replaced again.
-std::size_t ApplyConstants(const StoryStore& store, std::string& text);
+// A constant whose value brings its own name back (directly or through other
+// constants) is reported once and applied in the first pass only, until the
+// story or the constants change: otherwise every location load would grow
+// the story again.
+std::size_t ApplyConstants(StoryStore& store, Frontend& frontend, std::string& text);
 
 }  // namespace morvane

@@ -38,7 +38,17 @@ std::int32_t diceCount(const kostka& dice) { return std::max(dice.pocet, 0); }
 std::int32_t diceSides(const kostka& dice) { return std::max(dice.strany, 1); }
 }  // namespace
 
+// Dice are rolled one at a time so that a seeded game repeats its rolls, so a
+// count costs its own number of draws. No real game rolls more than a handful;
+// a count past this limit is a typo (or a hostile file) and is refused rather
+// than keep the program busy for seconds per roll.
+constexpr std::int32_t kMaxDice = 10'000;
+
 std::int32_t RollDice(RandomSource& random, const kostka& dice) {
+    if (dice.pocet > kMaxDice) {
+        throw ScriptError("Too many dice: '" + toText(dice.pocet) + "k" + toText(dice.strany) +
+                          "' (at most " + toText(kMaxDice) + ")");
+    }
     std::int32_t sum = dice.bonus;
     for (std::int32_t n = diceCount(dice); n > 0; --n) {
         sum = wrapAdd(sum, 1 + random.below(diceSides(dice)));

@@ -1,6 +1,7 @@
 #include "parser/Libraries.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "base/TextFile.h"
@@ -11,11 +12,11 @@ namespace morvane {
 namespace {
 
 const std::string kDirective = "#knihovna_";
-// Guards against expansions that feed themselves in ways no simple check
-// sees (directives assembled across a library's edge): past these the
-// expansion stops with a report rather than run forever.
-constexpr std::size_t kMaxRounds = 10000;
-constexpr std::size_t kMaxGrowth = std::size_t{256} << 20;
+// Guards against expansions that grow without end although no library
+// includes itself (each library including the next one twice, say): past
+// these the expansion stops with a report.
+constexpr std::size_t kMaxExpansions = 1'000'000;
+constexpr std::size_t kMaxGrowth = std::size_t{64} << 20;
 constexpr std::size_t kExcerptLength = 60;
 
 void reportOnce(StoryStore& store, Frontend& frontend, const std::string& text) {
@@ -24,25 +25,73 @@ void reportOnce(StoryStore& store, Frontend& frontend, const std::string& text) 
 
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-// Reads the library name of the directive at `at`: the text up to the next
-// ";" without any "#knihovna_" (any case), trimmed. Nothing without a ";".
-std::optional<std::string> directiveName(std::string_view text, std::size_t at) {
-    const std::size_t end = text.find(';', at);
-    if (end == std::string_view::npos) return std::nullopt;
-    std::string name(text.substr(at, end - at));
-    std::size_t unused = 0;
-    replaceCaseless(name, kDirective, "", 0, unused);
-    const auto first = std::find_if_not(name.begin(), name.end(), isBlankOrControl);
-    const auto last = std::find_if_not(name.rbegin(), name.rend(), isBlankOrControl).base();
-    return first < last ? std::string(first, last) : std::string();
+std::string upperName(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper) c = upperCase(c);
+    return upper;
 }
 
-// The names of the complete directives inside a library's text.
+// A directive found in a text: where it starts, whether "#knihovna_" is
+// written in lower case there, and its name when it is well formed.
+struct Directive {
+    std::size_t at = std::string_view::npos;
+    bool exact = false;
+    std::optional<std::string> name;
+    std::size_t end = 0;  // past its ";"
+};
+
+// Walks the directives of one text from left to right. It remembers the next
+// ";" and the next directive, so a walk over the whole text costs one pass
+// over it however many directives (well formed or not) it holds.
+class DirectiveWalk {
+public:
+    // The first directive (any letter case) at or after `from`; `from` never
+    // goes back between calls.
+    Directive next(std::string_view text, std::size_t from) {
+        Directive d;
+        d.at = directiveFrom(text, from);
+        if (d.at == std::string_view::npos) return d;
+        d.exact = text.compare(d.at, kDirective.size(), kDirective) == 0;
+        const std::size_t nameStart = d.at + kDirective.size();
+        const std::size_t semicolon = semicolonFrom(text, nameStart);
+        // Well formed: "#knihovna_" + name + ";" with no blank at the name's
+        // edges and no directive inside it.
+        if (semicolon == std::string_view::npos || directiveFrom(text, nameStart) < semicolon)
+            return d;
+        const std::string_view name = text.substr(nameStart, semicolon - nameStart);
+        if (!name.empty() && (isBlankOrControl(name.front()) || isBlankOrControl(name.back())))
+            return d;
+        d.name = std::string(name);
+        d.end = semicolon + 1;
+        return d;
+    }
+
+private:
+    std::size_t directiveFrom(std::string_view text, std::size_t from) {
+        if (directive_ == std::string_view::npos || directive_ < from) {
+            directive_ = findCaseless(text, kDirective, from);
+            if (directive_ == std::string_view::npos) directive_ = text.size() + 1;
+        }
+        return directive_ > text.size() ? std::string_view::npos : directive_;
+    }
+    std::size_t semicolonFrom(std::string_view text, std::size_t from) {
+        if (semicolon_ == std::string_view::npos || semicolon_ < from) {
+            semicolon_ = text.find(';', from);
+            if (semicolon_ == std::string_view::npos) semicolon_ = text.size() + 1;
+        }
+        return semicolon_ > text.size() ? std::string_view::npos : semicolon_;
+    }
+    std::size_t directive_ = std::string_view::npos;
+    std::size_t semicolon_ = std::string_view::npos;
+};
+
+// The names of the well-formed directives inside a text.
 std::vector<std::string> directiveNames(std::string_view text) {
     std::vector<std::string> names;
-    for (auto at = text.find(kDirective); at != std::string_view::npos;
-         at = text.find(kDirective, at + 1)) {
-        if (auto name = directiveName(text, at)) names.push_back(std::move(*name));
+    DirectiveWalk walk;
+    for (Directive d = walk.next(text, 0); d.at != std::string_view::npos;
+         d = walk.next(text, d.at + 1)) {
+        if (d.name) names.push_back(std::move(*d.name));
     }
     return names;
 }
@@ -58,7 +107,7 @@ bool includesItself(const StoryStore& store, const std::string& name) {
         pending.pop_back();
         if (!lib) continue;
         for (auto& inner : directiveNames(store.seznamknihoven[*lib].obsah)) {
-            if (inner == name) return true;
+            if (upperName(inner) == upperName(name)) return true;
             if (seen.insert(inner).second) pending.push_back(std::move(inner));
         }
     }
@@ -71,19 +120,126 @@ std::string excerpt(std::string_view text, std::size_t at) {
     return std::string(text.substr(at, std::min(length, kExcerptLength)));
 }
 
-// The library text that replaces directive `name`, or nothing when the
-// directive must stay (it includes itself); reports that once.
-std::optional<std::string> libraryText(StoryStore& store, Frontend& frontend,
-                                       const std::string& name) {
-    if (store.cache.cyclic.count(name)) return std::nullopt;
-    const std::size_t lib = UseLibrary(store, frontend, name);
-    if (includesItself(store, name)) {
-        store.cache.cyclic.insert(name);
-        reportOnce(store, frontend, cz("Knihovna ") + name + cz(" vkládá sama sebe !"));
-        return std::nullopt;
+// One expansion of a text: the output so far and the texts being read, the
+// text itself at the bottom and a library being expanded in it on top.
+class Expansion {
+public:
+    Expansion(StoryStore& store, Frontend& frontend, std::string text)
+        : store_(store), frontend_(frontend), story_(std::move(text)) {
+        out_.reserve(story_.size());
+        frames_.push_back(Frame{});
+        learnNames(story_);
     }
-    return store.seznamknihoven[lib].obsah;
-}
+
+    std::size_t run() {
+        while (!frames_.empty()) step();
+        reportMalformed();
+        return replaced_;
+    }
+    std::string& result() { return out_; }
+    std::string& story() { return story_; }
+
+private:
+    struct Frame {
+        std::optional<std::size_t> library;  // none: the text itself
+        std::string name;                    // the library's name in upper case
+        std::size_t pos = 0;
+        DirectiveWalk walk;
+    };
+
+    std::string_view textOf(const Frame& frame) const {
+        return frame.library ? std::string_view(store_.seznamknihoven[*frame.library].obsah)
+                             : std::string_view(story_);
+    }
+
+    // A directive in any letter case expands once the same name has been
+    // written in lower case: these are the names seen so far so written.
+    void learnNames(std::string_view text) {
+        DirectiveWalk walk;
+        for (Directive d = walk.next(text, 0); d.at != std::string_view::npos;
+             d = walk.next(text, d.at + 1)) {
+            if (d.exact && d.name) known_.emplace(upperName(*d.name), *d.name);
+        }
+    }
+
+    void step() {
+        Frame& frame = frames_.back();
+        const std::string_view text = textOf(frame);
+        const Directive d = frame.walk.next(text, frame.pos);
+        if (d.at == std::string_view::npos || stopped_) {
+            out_.append(text.substr(frame.pos));
+            frames_.pop_back();
+            return;
+        }
+        out_.append(text.substr(frame.pos, d.at - frame.pos));
+        frame.pos = d.at;
+        if (!d.name && d.exact) noteMalformed(text, d.at);
+        const auto library = d.name ? libraryFor(*d.name, d.exact) : std::nullopt;
+        if (!library) {
+            // Left as it is; the search goes on past it. (Loading a library
+            // may have moved the text, so it is looked up again.)
+            out_ += textOf(frames_.back())[d.at];
+            ++frame.pos;
+            return;
+        }
+        if (++replaced_ > kMaxExpansions || out_.size() > story_.size() + kMaxGrowth) {
+            // The rest, this directive included, stays as it is.
+            reportOnce(store_, frontend_,
+                       cz("Knihovny se vkládají donekonečna, vkládání zastaveno !"));
+            stopped_ = true;
+            return;
+        }
+        frame.pos = d.end;
+        frames_.push_back(Frame{library, upperName(*d.name), 0, {}});
+    }
+
+    // The library that replaces a well-formed directive, or nothing when the
+    // directive stays: one in upper or mixed case whose name was never
+    // written in lower case, or a library that includes itself (reported once).
+    std::optional<std::size_t> libraryFor(const std::string& written, bool exact) {
+        const std::string upper = upperName(written);
+        if (exact) known_.emplace(upper, written);
+        const auto known = known_.find(upper);
+        if (known == known_.end()) return std::nullopt;
+        const std::string& name = known->second;
+        if (store_.cache.cyclic.count(name)) return std::nullopt;
+        const std::size_t lib = UseLibrary(store_, frontend_, name);
+        const bool open = std::any_of(frames_.begin(), frames_.end(),
+                                      [&](const Frame& f) { return f.library && f.name == upper; });
+        if (open || (!acyclic_.count(name) && includesItself(store_, name))) {
+            store_.cache.cyclic.insert(name);
+            reportOnce(store_, frontend_, cz("Knihovna ") + name + cz(" vkládá sama sebe !"));
+            return std::nullopt;
+        }
+        if (acyclic_.insert(name).second) learnNames(store_.seznamknihoven[lib].obsah);
+        return lib;
+    }
+
+    void noteMalformed(std::string_view text, std::size_t at) {
+        if (malformed_++ == 0) firstMalformed_ = excerpt(text, at);
+    }
+
+    // One report however many there are: a broken file would otherwise open
+    // a message box for each.
+    void reportMalformed() {
+        if (malformed_ == 0) return;
+        std::string text = cz("Chybně zapsaná knihovna: ") + firstMalformed_;
+        if (malformed_ > 1) text += cz(" (a dalších ") + std::to_string(malformed_ - 1) + ")";
+        reportOnce(store_, frontend_, text);
+    }
+
+    StoryStore& store_;
+    Frontend& frontend_;
+    std::string story_;
+    std::string out_;
+    std::vector<Frame> frames_;
+    std::map<std::string, std::string> known_;  // upper-case name -> name as written
+    std::set<std::string> acyclic_;
+    std::size_t replaced_ = 0;
+    std::size_t malformed_ = 0;
+    std::string firstMalformed_;
+    bool stopped_ = false;
+};
 
 }  // namespace
 
@@ -113,32 +269,11 @@ std::size_t UseLibrary(StoryStore& store, Frontend& frontend, const std::string&
     return LoadLibrary(store, frontend, name);
 }
 
-// Directives that can't be expanded are stepped over: `from` marks the first
-// place where a directive may still be expanded.
 std::size_t ExpandLibraries(StoryStore& store, Frontend& frontend, std::string& text) {
-    const std::size_t sizeLimit = text.size() + kMaxGrowth;
-    std::size_t from = 0, rounds = 0, replaced = 0;
-    for (std::size_t at; (at = text.find(kDirective, from)) != std::string::npos;) {
-        if (++rounds > kMaxRounds || text.size() > sizeLimit) {
-            reportOnce(store, frontend,
-                       cz("Knihovny se vkládají donekonečna, vkládání zastaveno !"));
-            break;
-        }
-        const auto name = directiveName(text, at);
-        const std::string pattern = kDirective + name.value_or("") + ";";
-        const std::size_t first = name ? findCaseless(text, pattern) : std::string::npos;
-        if (first == std::string::npos) {
-            reportOnce(store, frontend, cz("Chybně zapsaná knihovna: ") + excerpt(text, at));
-            from = at + 1;
-            continue;
-        }
-        const auto obsah = libraryText(store, frontend, *name);
-        if (!obsah) {
-            from = at + 1;
-            continue;
-        }
-        replaced += replaceCaseless(text, pattern, *obsah, first, from);
-    }
+    if (findCaseless(text, kDirective) == std::string::npos) return 0;
+    Expansion expansion(store, frontend, std::move(text));
+    const std::size_t replaced = expansion.run();
+    text = std::move(replaced > 0 ? expansion.result() : expansion.story());
     return replaced;
 }
 

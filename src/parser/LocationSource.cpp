@@ -8,6 +8,10 @@
 namespace morvane {
 namespace {
 
+// A story whose libraries and constants have changed it in this many passes
+// in a row feeds itself: a real chain of constants settles in a few.
+constexpr std::size_t kMaxChangingPasses = 16;
+
 // Expands libraries and constants in the story, as every location load does,
 // unless the last pass showed that the story can no longer change.
 void prepareStory(StoryStore& store, Frontend& frontend) {
@@ -15,10 +19,12 @@ void prepareStory(StoryStore& store, Frontend& frontend) {
     if (cache.settled && cache.settledSize == store.skript.size()) return;
     cache.settled = false;
     cache.markers.clear();
-    const std::string before = store.skript;
-    ExpandLibraries(store, frontend, store.skript);
-    ApplyConstants(store, store.skript);
-    if (store.skript != before) return;
+    const std::size_t changes = ExpandLibraries(store, frontend, store.skript) +
+                                ApplyConstants(store, frontend, store.skript);
+    if (changes > 0 && ++cache.changingPasses <= kMaxChangingPasses) return;
+    if (changes > 0)
+        frontend.showMessage(
+            cz("Knihovny a konstanty se vkládají donekonečna, vkládání zastaveno !"));
     cache.settled = true;
     cache.settledSize = store.skript.size();
     cache.markers.build(store.skript);

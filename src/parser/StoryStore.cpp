@@ -2,18 +2,24 @@
 
 namespace morvane {
 
+void UnsettleStory(StoryStore& store) {
+    store.cache.settled = false;
+    store.cache.cyclicConstantsApplied = false;
+    store.cache.changingPasses = 0;
+    store.cache.markers.clear();
+}
+
 void ResetGameLists(StoryStore& store) {
     store.seznamknihoven.clear();
     store.seznamkonstant.clear();
     store.prefix.reset();
     store.suffix.reset();
-    store.cache.settled = false;  // the constants the story settled under are gone
+    UnsettleStory(store);  // the constants the story settled under are gone
 }
 
 void ReplaceStory(StoryStore& store, std::string text) {
     store.skript = std::move(text);
-    store.cache.settled = false;
-    store.cache.markers.clear();
+    UnsettleStory(store);
 }
 
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index) {

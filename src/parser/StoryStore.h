@@ -29,6 +29,13 @@ struct StoryCache {
     bool settled = false;
     std::size_t settledSize = 0;  // a story of another size was changed behind our back
     LocationIndex markers;
+    // Constants whose value brings back their own name (directly or through
+    // other constants) are applied in one pass only: applied again at every
+    // load they would grow the story without end. Set once that pass is done.
+    bool cyclicConstantsApplied = false;
+    // Passes in a row that changed the story: a story that keeps changing
+    // feeds itself through libraries and constants together.
+    std::size_t changingPasses = 0;
     // Library directives that can never be expanded, and the reports already
     // made about them: each problem is reported once per run.
     std::set<std::string> cyclic;
@@ -59,6 +66,9 @@ struct StoryStore {
 
     StoryCache cache;
 };
+
+// Forgets what was learned about the story: the next load expands it again.
+void UnsettleStory(StoryStore& store);
 
 // The start of a game: empty library and constant lists, no prefix or suffix.
 // The story text stays.

@@ -2,6 +2,7 @@
 // What saving and loading keep between the "SAVE" command, the save screen,
 // the load dialog and the start-up of a loaded game.
 #include <cstdint>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace morvane {
 struct TSav {
     std::string nazev;                    // the file name without ".mkp", Windows-1250
     std::filesystem::path soubor;         // the file, relative to the game folder
-    std::filesystem::file_time_type cas;  // last write; later times are newer
+    std::chrono::sys_seconds cas;         // last write; later times are newer
 };
 
 struct Ulozeni {

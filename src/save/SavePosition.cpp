@@ -59,13 +59,26 @@ void FillRecord(const Game& game, ulozenapozice& record) {
     CopyEntries(game.utoky, game.pocetutoku, record.utoky);
 }
 
-bool WriteRecord(const Game& game, const ulozenapozice& record, const std::string& nazev) {
+// Writes the record; on failure, what failed.
+std::error_code WriteRecord(const Game& game, const ulozenapozice& record,
+                            const std::string& nazev) {
     const std::filesystem::path folder = game.gameFolder() / "save";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    if (ec) return false;
+    if (ec) return ec;
     const std::string_view bytes(reinterpret_cast<const char*>(&record), sizeof record);
-    return writeFileAtomically(game.gameFolder() / SavedPositionPath(nazev), bytes);
+    writeFileAtomically(game.gameFolder() / SavedPositionPath(nazev), bytes, &ec);
+    return ec;
+}
+
+// Why a save failed, in the player's words.
+std::string FailureReason(const std::error_code& ec) {
+    const auto is = [&](std::errc e) { return ec == std::make_error_condition(e); };
+    if (is(std::errc::read_only_file_system) || is(std::errc::permission_denied) ||
+        is(std::errc::operation_not_permitted))
+        return cz("do složky save nelze zapisovat");
+    if (is(std::errc::no_space_on_device)) return cz("na disku není místo");
+    return fromUtf8(ec.message());
 }
 
 }  // namespace
@@ -84,8 +97,9 @@ SaveResult SavePosition(Game& game, const std::string& nazev) {
     // Over a megabyte: on the heap, zeroed so unused slots are written as zeros.
     const auto record = std::make_unique<ulozenapozice>();
     FillRecord(game, *record);
-    if (!WriteRecord(game, *record, nazev)) {
-        game.frontend.reportError(cz("Pozici nelze uložit do souboru ") + nazev + ".mkp");
+    if (const std::error_code ec = WriteRecord(game, *record, nazev)) {
+        game.frontend.reportError(cz("Pozici nelze uložit do souboru ") + nazev + ".mkp (" +
+                                  FailureReason(ec) + cz("). Předchozí uložení zůstává.") );
         return SaveResult::WriteFailed;
     }
     game.ulozeni.cilulozeni = 0;

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <cstdint>
 #include <system_error>
+
+#include <sys/stat.h>
 
 #include "base/Win1250.h"
 #include "game/Game.h"
@@ -36,13 +39,19 @@ std::vector<fs::path> PositionFiles(const fs::path& folder) {
     return files;
 }
 
+// The time of the file's last write as the system keeps it: any date a file
+// system can hold (one from 1800 included), where the library's file clock
+// covers only some centuries.
+std::chrono::sys_seconds LastWrite(const fs::path& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0) return {};
+    return std::chrono::sys_seconds(std::chrono::seconds(status.st_mtim.tv_sec));
+}
+
 TSav EntryOf(const fs::path& file) {
     std::string name = file.filename().string();
     name.resize(name.size() - kExtension.size());
-    std::error_code ec;
-    const fs::file_time_type cas = fs::last_write_time(file, ec);
-    return TSav{fromUtf8(name), fs::path("save") / file.filename(),
-                ec ? fs::file_time_type::min() : cas};
+    return TSav{fromUtf8(name), fs::path("save") / file.filename(), LastWrite(file)};
 }
 
 std::string TwoDigits(int value) {
@@ -51,15 +60,13 @@ std::string TwoDigits(int value) {
 }
 
 // Local date and time in the Czech short forms, "D.M.YYYY H:MM:SS".
-std::string DateAndTime(fs::file_time_type cas) {
-    const auto system = std::chrono::file_clock::to_sys(cas);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
+std::string DateAndTime(std::chrono::sys_seconds cas) {
+    const std::time_t seconds = static_cast<std::time_t>(cas.time_since_epoch().count());
     std::tm t{};
     if (localtime_r(&seconds, &t) == nullptr) return "?";
     return std::to_string(t.tm_mday) + "." + std::to_string(t.tm_mon + 1) + "." +
-           std::to_string(t.tm_year + 1900) + " " + std::to_string(t.tm_hour) + ":" +
-           TwoDigits(t.tm_min) + ":" + TwoDigits(t.tm_sec);
+           std::to_string(std::int64_t{t.tm_year} + 1900) + " " + std::to_string(t.tm_hour) +
+           ":" + TwoDigits(t.tm_min) + ":" + TwoDigits(t.tm_sec);
 }
 
 }  // namespace

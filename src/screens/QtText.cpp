@@ -1,6 +1,8 @@
 #include "screens/QtText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "base/Win1250.h"
 
@@ -58,7 +60,14 @@ QString fontFamily(std::string_view face) {
     return qtText(face);
 }
 
-int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
+// A skin may ask for any size; past this a font fills many screens, and the
+// arithmetic below would overflow for the largest sizes a file can hold.
+constexpr std::int64_t kMaxFontPixels = 4096;
+
+int pointsToPixels(int points) {
+    const std::int64_t pixels = (std::int64_t{points} * 96 + 36) / 72;
+    return static_cast<int>(std::clamp(pixels, -kMaxFontPixels, kMaxFontPixels));
+}
 
 QFont qtFont(std::string_view face, int points, bool bold, bool italic) {
     QFont font(fontFamily(face));

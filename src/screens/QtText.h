@@ -34,6 +34,7 @@ QString fontFamily(std::string_view face);
 
 // Skins give font sizes in points on a 96-dpi screen; fonts are set in
 // pixels so that the layout doesn't depend on the display's own resolution.
+// Sizes beyond any screen are held at 4096 pixels (either sign).
 int pointsToPixels(int points);
 
 // A font of a face and size in points, with optional styles.

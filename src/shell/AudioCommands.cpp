@@ -4,6 +4,7 @@
 #include "parser/Command.h"
 #include "shell/Audio.h"
 #include "shell/AudioSetup.h"
+#include "shell/GameFilePath.h"
 
 namespace morvane {
 namespace {
@@ -11,11 +12,22 @@ namespace {
 // The player, or nullptr when audio commands are to be ignored.
 TAudio* player(Game& game) { return game.audiodostupne ? game.audio.get() : nullptr; }
 
+// Plays `name` of the audio folder unless it leads out of it, which is
+// refused with a message: a script or a saved position names it.
+void playInside(Game& game, TAudio& audio, void (TAudio::*play)(std::string_view),
+                std::string_view name) {
+    if (!fileInside(game.gameFolder() / "audio", name)) {
+        game.frontend.showMessage(outsideFolderMessage(name));
+        return;
+    }
+    (audio.*play)(name);
+}
+
 void forEachFile(Game& game, const tagg& tag, void (TAudio::*play)(std::string_view)) {
     TAudio* audio = player(game);
     if (!audio) return;
     for (const param& p : tag.parametry) {
-        if (p.nazev == "SOUBOR") (audio->*play)(p.hodnota);
+        if (p.nazev == "SOUBOR") playInside(game, *audio, play, p.hodnota);
     }
 }
 
@@ -59,8 +71,8 @@ void RecordMusic(const Game& game, ShortString<100>& hudba, std::int32_t& druhhu
 void RestartMusic(Game& game, const ShortString<100>& hudba, std::int32_t druhhudby) {
     TAudio* audio = player(game);
     if (!audio || hudba.empty()) return;
-    if (druhhudby == kMusicStream) audio->PlayStream(hudba.view());
-    if (druhhudby == kMusicTrack) audio->PlayTrack(hudba.view());
+    if (druhhudby == kMusicStream) playInside(game, *audio, &TAudio::PlayStream, hudba.view());
+    if (druhhudby == kMusicTrack) playInside(game, *audio, &TAudio::PlayTrack, hudba.view());
 }
 
 }  // namespace morvane

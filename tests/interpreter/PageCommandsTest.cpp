@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Win1250.h"
+#include "shell/GameFilePath.h"
 #include "support/StoryGame.h"
 
 using namespace morvane;
@@ -107,6 +108,18 @@ TEST(PageCommands, PicturesOnThePageAndInTheWindow) {
               std::tuple("./obrazky/a.png", 20, false, "Mapa"));
     EXPECT_EQ(t.frontend.errors.size(), 1u);
     EXPECT_EQ(menuCaptions(game), (Texts{"dal"}));
+}
+
+TEST(PageCommands, PictureNamesLeadingOutOfThePictureFolderAreRefused) {
+    test::StoryGame t("<1><OBRAZEKVTEXTU SOUBOR=\"..\\data\\data.vrn\">"
+                      "<OBRAZEK SOUBOR=\"../data/data.vrn\"><TEXT OBSAH=\"never\">");
+    t.go(1);
+    EXPECT_TRUE(t.game.hlavni.prvky.empty());
+    EXPECT_TRUE(t.frontend.pictures.empty());
+    EXPECT_EQ(t.frontend.messages,
+              std::vector<std::string>{outsideFolderMessage("./obrazky/..\\data\\data.vrn")});
+    EXPECT_EQ(t.frontend.errors,
+              std::vector<std::string>{outsideFolderMessage("./obrazky/../data/data.vrn")});
 }
 
 TEST(PageCommands, TablesStopAtTheirCapacity) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <array>
 #include <climits>
 #include <set>
@@ -83,6 +85,20 @@ TEST(Dice, RollsStayWithinTheBoundsAndFollowTheSeed) {
     }
     auto a = makeSeededRandom(99), b = makeSeededRandom(99);
     for (int i = 0; i < 20; ++i) EXPECT_EQ(RollDice(*a, d), RollDice(*b, d));
+}
+
+TEST(Dice, AHugeCountIsRefusedAtOnceAndRealCountsKeepTheirSeededRolls) {
+    auto random = makeSeededRandom(3);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_THROW(RollDice(*random, ParseDice("2147483647k1")), ScriptError);
+    EXPECT_THROW(RollDice(*random, ParseDice("10001k6")), ScriptError);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    // The limit itself still rolls every die, one draw each, in order.
+    auto a = makeSeededRandom(5), b = makeSeededRandom(5);
+    std::int32_t sum = 0;
+    for (int i = 0; i < 10000; ++i) sum += 1 + b->below(6);
+    EXPECT_EQ(RollDice(*a, ParseDice("10000k6")), sum);
+    EXPECT_EQ(a->below(1000), b->below(1000));
 }
 
 class FormulaTest : public ::testing::Test {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <tuple>
 
+#include "base/TextFile.h"
 #include "base/Win1250.h"
 #include "parser/GameDefinition.h"
 #include "parser/GameFiles.h"
@@ -116,11 +118,43 @@ TEST(GameFiles, NamesThatReachOutsideTheGameFoldersAreNotOpened) {
     GameFolder game;
     game.scrambled("data.vrn", kStory, "Hrad");
     game.scrambled("knihovny/x.vrn", "x", "Hrad");
-    EXPECT_FALSE(OpenLibraryFile(game.files, game.frontend, "../data"));
-    EXPECT_FALSE(OpenGameFile(game.files, game.frontend, "knihovny/x"));
-    EXPECT_TRUE(game.folder.exists("data/zasifrovane/data.vrn"));
-    EXPECT_FALSE(game.folder.exists("data/knihovny/data.vrn"));
-    EXPECT_FALSE(game.folder.exists("data/temp"));
+    EXPECT_FALSE(ReadLibraryFile(game.files, game.frontend, "../data"));
+    EXPECT_FALSE(ReadLibraryFile(game.files, game.frontend, ".."));
+    EXPECT_FALSE(ReadGameFile(game.files, game.frontend, "knihovny/x"));
+    EXPECT_TRUE(ReadLibraryFile(game.files, game.frontend, "x"));
+
+    // A library that is a link to a file elsewhere is not read.
+    test::TempFolder elsewhere;
+    elsewhere.write("tajne.vrn", "tajne");
+    GameFolder plain;
+    plain.folder.write("data/data.vrn", kStory);
+    std::filesystem::create_directories(plain.folder.path() / "data/knihovny");
+    std::filesystem::create_symlink(elsewhere.path() / "tajne.vrn",
+                                    plain.folder.path() / "data/knihovny/tajne.vrn");
+    EXPECT_FALSE(ReadLibraryFile(plain.files, plain.frontend, "tajne"));
+}
+
+TEST(GameFiles, ScrambledGameWritesNothingEvenThroughLinksItShips) {
+    // The game ships data/temp and data/knihovny/temp as links to a file and
+    // a folder elsewhere: reading its scrambled files must touch neither.
+    test::TempFolder elsewhere;
+    elsewhere.write("zbrane.vrn", "puvodni");
+    elsewhere.write("slozka/x.vrn", "puvodni");
+    GameFolder game;
+    game.scrambled("zbrane.vrn", "a,b", "Hrad");
+    game.scrambled("knihovny/x.vrn", "x", "Hrad");
+    std::filesystem::create_directories(game.folder.path() / "data/knihovny");
+    std::filesystem::create_directory_symlink(elsewhere.path() / "slozka",
+                                              game.folder.path() / "data/knihovny/temp");
+    std::filesystem::create_directories(game.folder.path() / "data/temp");
+    std::filesystem::create_symlink(elsewhere.path() / "zbrane.vrn",
+                                    game.folder.path() / "data/temp/zbrane.vrn");
+
+    EXPECT_EQ(ReadGameFile(game.files, game.frontend, "zbrane").text, "a,b");
+    EXPECT_EQ(ReadLibraryFile(game.files, game.frontend, "x").text, "x");
+    EXPECT_EQ(readTextFile(elsewhere.path() / "zbrane.vrn"), "puvodni");
+    EXPECT_EQ(readTextFile(elsewhere.path() / "slozka/x.vrn"), "puvodni");
+    EXPECT_TRUE(std::filesystem::is_symlink(game.folder.path() / "data/temp/zbrane.vrn"));
 }
 
 TEST(GameDefinition, LoadsTheFirstRecordAndDecodesItsName) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 #include "base/Win1250.h"
 #include "parser/Constants.h"
 #include "parser/Libraries.h"
@@ -61,10 +64,12 @@ TEST(Libraries, EndlessDirectivesAreReportedOnceAndSteppedOver) {
     std::string text = "#knihovna_sama;|#knihovna_ping;|#knihovna_ ab;|#knihovna_ab;|#knihovna_x";
     ExpandLibraries(f.store, f.frontend, text);
     EXPECT_EQ(text, "#knihovna_sama;|P#knihovna_pong;|#knihovna_ ab;|abcd|#knihovna_x");
-    EXPECT_EQ(f.frontend.messages.size(), 4u);  // sama, pong, the blank, the missing ";"
+    // sama, pong, and one report for the two malformed ones (a blank, no ";")
+    EXPECT_EQ(f.frontend.messages.size(), 3u);
+    EXPECT_EQ(f.frontend.messages.back(), cz("Chybně zapsaná knihovna: #knihovna_ ab; (a dalších 1)"));
 
     ExpandLibraries(f.store, f.frontend, text);  // the next location load
-    EXPECT_EQ(f.frontend.messages.size(), 4u);
+    EXPECT_EQ(f.frontend.messages.size(), 3u);
 }
 
 TEST(Libraries, UnreadableLibraryLeavesItsTextAndReadingGoesOn) {
@@ -75,6 +80,68 @@ TEST(Libraries, UnreadableLibraryLeavesItsTextAndReadingGoesOn) {
     EXPECT_EQ(text, "<1>Nenalezena knihovna nic !!!!abcdNenalezena knihovna nic !!!!");
     EXPECT_EQ(f.frontend.messages, std::vector<std::string>{"Nenalezena knihovna nic !!!!"});
     EXPECT_TRUE(f.frontend.errors.empty());
+}
+
+TEST(Libraries, ManyMalformedDirectivesCostOnePassAndOneReport) {
+    StoryFixture f;
+    f.library("ab", "ab");
+    std::string text = "<1>";
+    for (int i = 0; i < 20000; ++i) text += "#knihovna_ a b;";
+    text += "#knihovna_ab;";
+    const std::string expected = text.substr(0, text.size() - 13) + "ab";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ExpandLibraries(f.store, f.frontend, text), 1u);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(f.frontend.messages,
+              std::vector<std::string>{cz("Chybně zapsaná knihovna: #knihovna_ a b; (a dalších 19999)")});
+}
+
+TEST(Libraries, ExpansionThatOnlyGrowsIsStoppedAndReported) {
+    StoryFixture f;
+    // No library includes itself, yet each doubles the next: 2^40 copies.
+    for (int i = 0; i < 40; ++i)
+        f.library("l" + std::to_string(i),
+                  "#knihovna_l" + std::to_string(i + 1) + ";#knihovna_l" + std::to_string(i + 1) + ";");
+    f.library("l40", std::string(1000, 'x'));
+    std::string text = "#knihovna_l0;";
+    ExpandLibraries(f.store, f.frontend, text);
+    EXPECT_LT(text.size(), std::size_t{100} << 20);
+    EXPECT_EQ(f.frontend.messages.back(),
+              cz("Knihovny se vkládají donekonečna, vkládání zastaveno !"));
+}
+
+TEST(Constants, AConstantThatBringsBackItsOwnNameIsAppliedOnceAndReportedOnce) {
+    StoryFixture f;
+    // X holds itself; A and B hold each other; C is an ordinary chain into A.
+    f.folder.write("data/konstanty.vrn", "X [X]\nA B-B\nB A\nC A\n");
+    f.folder.write("data/data.vrn", "<1>X C<2>dva");
+    LoadConstants(f.store, f.frontend);
+    const std::string first = f.load(1);
+    EXPECT_EQ(first, "<1>[X] A");  // A came after its only pass
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(f.load(1), first);
+        EXPECT_EQ(f.load(2), "<2>dva");
+    }
+    EXPECT_TRUE(f.store.cache.settled);
+    EXPECT_EQ(f.frontend.messages,
+              (std::vector<std::string>{cz("Konstanta X obsahuje sama sebe, použije se jen jednou !"),
+                                        cz("Konstanta A obsahuje sama sebe, použije se jen jednou !"),
+                                        cz("Konstanta B obsahuje sama sebe, použije se jen jednou !")}));
+}
+
+TEST(Constants, ConstantsAndLibrariesFeedingEachOtherStopAfterAFewLoads) {
+    StoryFixture f;
+    // X becomes a directive of L (a value ends before its ";"), L doubles X.
+    f.library("L", "X;X;");
+    f.folder.write("data/konstanty.vrn", "X #knihovna_L\n");
+    f.folder.write("data/data.vrn", "<1>X;");
+    LoadConstants(f.store, f.frontend);
+    for (int i = 0; i < 40; ++i) f.load(1);
+    EXPECT_TRUE(f.store.cache.settled);
+    EXPECT_LT(f.store.skript.size(), std::size_t{1} << 22);
+    EXPECT_EQ(f.frontend.messages.back(),
+              cz("Knihovny a konstanty se vkládají donekonečna, vkládání zastaveno !"));
 }
 
 TEST(Constants, LinesSplitIntoNameAndValue) {
@@ -97,7 +164,7 @@ TEST(Constants, ApplyInFileOrderSoLaterOnesReplaceEarlierValues) {
     LoadConstants(f.store, f.frontend);
     ASSERT_EQ(f.store.seznamkonstant.size(), 3u);
     std::string text = "A-B-D";
-    EXPECT_EQ(ApplyConstants(f.store, text), 3u);
+    EXPECT_EQ(ApplyConstants(f.store, f.frontend, text), 3u);
     EXPECT_EQ(text, "C-C-D");
     EXPECT_TRUE(f.frontend.messages.empty());
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <chrono>
 #include <cstring>
@@ -219,10 +223,12 @@ TEST(SavedPosition, BadNamesAndFailedWritesLeaveTheScreenOpenAndOlderFilesIntact
     EXPECT_EQ(game.ulozeni.cilulozeni, 0);
     const std::string older = bytesOf(g.file("stara.mkp"));
     game.ulozeni.cilulozeni = 9;
-    // The temporary file can't be made: the save fails as a whole.
-    fs::create_directory(g.file("stara.mkp.tmp" + std::to_string(::getpid())));
+    // The save folder can't be made: the save fails as a whole.
+    g.folder.write("jinde/save", "a file, no folder");
+    game.pribeh.soubory.gameFolder = g.folder.path() / "jinde";
     EXPECT_EQ(SaveScreenClick(game, "stara"), SaveScreenAction::StayOpen);
     EXPECT_EQ(g.frontend.errors.size(), 1u);
+    game.pribeh.soubory.gameFolder = g.folder.path();
     EXPECT_TRUE(bytesOf(g.file("stara.mkp")) == older);
     EXPECT_EQ(game.ulozeni.cilulozeni, 9);
 
@@ -260,4 +266,98 @@ TEST(SavedPosition, ListShowsTheTwentyNewestOfAtMostAHundredFiles) {
     EXPECT_FALSE(g.game.ulozeni.nacistpozici);
     EXPECT_EQ(ChooseSavedPosition(g.game, 2), fs::path("save/p098.mkp"));
     EXPECT_TRUE(g.game.ulozeni.nacistpozici);
+}
+
+namespace {
+
+// A small file system of its own mounted on the save folder, so a test can
+// fill it or make it read-only; only where the test may mount (as root).
+struct SmallSaveDisk {
+    explicit SmallSaveDisk(const fs::path& folder) : path(folder) {
+        fs::create_directories(path);
+        mounted = ::mount("tmpfs", path.c_str(), "tmpfs", 0, "size=1600k") == 0;
+    }
+    ~SmallSaveDisk() {
+        if (mounted) ::umount(path.c_str());
+    }
+    bool readOnly() {
+        return ::mount("tmpfs", path.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=1600k") == 0;
+    }
+    fs::path path;
+    bool mounted = false;
+};
+
+std::vector<std::string> leftovers(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".tmp") != std::string::npos) names.push_back(name);
+    }
+    return names;
+}
+
+}  // namespace
+
+TEST(SavedPosition, FullDiskAndReadOnlyFolderAreToldAndKeepTheOlderSave) {
+    SaveGame g;
+    Game& game = g.game;
+    SmallSaveDisk disk(g.folder.path() / "save");
+    if (!disk.mounted) GTEST_SKIP() << "mounting a small file system needs root";
+    ASSERT_EQ(SavePosition(game, "stara"), SaveResult::Saved);  // 1.1 MB of 1.6
+    const std::string older = bytesOf(g.file("stara.mkp"));
+
+    EXPECT_EQ(SaveScreenClick(game, "stara"), SaveScreenAction::StayOpen);
+    ASSERT_EQ(g.frontend.errors.size(), 1u);
+    EXPECT_NE(g.frontend.errors[0].find(cz("na disku není místo")), std::string::npos);
+    EXPECT_TRUE(bytesOf(g.file("stara.mkp")) == older);
+    EXPECT_TRUE(leftovers(disk.path).empty());
+
+    ASSERT_TRUE(disk.readOnly());
+    EXPECT_EQ(SaveScreenClick(game, "nova"), SaveScreenAction::StayOpen);
+    ASSERT_EQ(g.frontend.errors.size(), 2u);
+    EXPECT_NE(g.frontend.errors[1].find(cz("do složky save nelze zapisovat")), std::string::npos);
+    EXPECT_TRUE(bytesOf(g.file("stara.mkp")) == older);
+}
+
+TEST(SavedPosition, ASaveKilledAtAnyMomentLeavesTheOlderSaveWholeAndNoLitter) {
+    SaveGame g;
+    Game& game = g.game;
+    ASSERT_EQ(SavePosition(game, "hra"), SaveResult::Saved);
+    const std::size_t size = fs::file_size(g.file("hra.mkp"));
+    // Each round a child saves over and over, each save different, and is
+    // killed after a growing delay: before, while and after it writes.
+    for (int round = 0; round < 40; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (std::int32_t n = 0;; ++n) {
+                game.stavhry.promenne[0] = n;
+                SavePosition(game, "hra");
+            }
+        }
+        ::usleep(static_cast<useconds_t>(round * 1500));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ASSERT_EQ(fs::file_size(g.file("hra.mkp")), size) << "round " << round;
+        ASSERT_EQ(LoadPosition(game, "save/hra.mkp"), LoadResult::Loaded) << "round " << round;
+    }
+    // Whatever the killed writers left is gone with the next save.
+    ASSERT_EQ(SavePosition(game, "hra"), SaveResult::Saved);
+    EXPECT_TRUE(leftovers(g.folder.path() / "save").empty());
+}
+
+TEST(SavedPosition, FilesDatedCenturiesAwayListWithTheirDates) {
+    SaveGame g;
+    std::tm when{};
+    for (const int year : {1800, 2600}) {
+        const std::string name = "save/p" + std::to_string(year) + ".mkp";
+        g.folder.write(name, "");
+        when.tm_year = year - 1900, when.tm_mon = 0, when.tm_mday = 2, when.tm_hour = 12;
+        const timespec times[2] = {{timegm(&when), 0}, {timegm(&when), 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, (g.folder.path() / name).c_str(), times, 0), 0);
+    }
+    const std::vector<std::string> captions = ListSavedPositions(g.game);
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_NE(captions[0].find("p2600 [2.1.2600 "), std::string::npos) << captions[0];
+    EXPECT_NE(captions[1].find("p1800 [2.1.1800 "), std::string::npos) << captions[1];
 }

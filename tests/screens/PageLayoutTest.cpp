@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/PageLayout.h"
+#include "screens/QtText.h"
 
 using namespace morvane;
 
@@ -49,4 +50,11 @@ TEST(PageLayout, OffsetsPlaceAPictureRelativeToThePreviousOne) {
     // A vertical offset after a text block adds to the 25-pixel gap.
     EXPECT_EQ(Places({Text(), Picture(0, 5)}, {{300, 18}, {50, 40}}),
               (std::vector<std::pair<int, int>>{{230, 30}, {230, 30 + 18 + 25 + 5}}));
+}
+
+TEST(QtText, FontSizesOfAnySkinValueBecomeSanePixelSizes) {
+    EXPECT_EQ(morvane::pointsToPixels(12), 16);
+    EXPECT_EQ(morvane::pointsToPixels(0), 0);
+    EXPECT_EQ(morvane::pointsToPixels(2147483647), 4096);
+    EXPECT_EQ(morvane::pointsToPixels(-2147483647 - 1), -4096);
 }

@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 #include "shell/AudioCommands.h"
 #include "shell/AudioSettings.h"
+#include "shell/GameFilePath.h"
 #include "support/RecordingAudioBackend.h"
 #include "support/StoryGame.h"
 
@@ -99,4 +100,21 @@ TEST(AudioCommands, TheSettingsDialogActsAtOnceAndOkStoresTheSettings) {
     g.game.pribeh.soubory.gameFolder = g.folder.path() / "missing";
     AudioSettings_Button1Click(g.game);
     EXPECT_EQ(g.frontend.errors.size(), 1u);
+}
+
+TEST(AudioCommands, NamesLeadingOutOfTheAudioFolderAreRefusedWithAMessage) {
+    test::StoryGame g("<1><AUDIOSOUND SOUBOR=\"..\\setup.ini\"><AUDIOTRACK SOUBOR=\"../x.mod\">"
+                      "<AUDIOSTREAM SOUBOR=\"/etc/passwd\"><AUDIOSOUND SOUBOR=\"a.wav\">");
+    auto log = std::make_shared<Calls>();
+    StartAudio(g.game, [=]() -> std::unique_ptr<AudioBackend> { return test::recordingBackend(log); });
+    g.go(1);
+    EXPECT_EQ(g.frontend.audio, Calls{"sound a.wav"});
+    ASSERT_EQ(g.frontend.messages.size(), 3u);
+    EXPECT_EQ(g.frontend.messages[0], outsideFolderMessage("..\\setup.ini"));
+    // A saved position's music name is a stranger's too.
+    ShortString<100> hudba{};
+    hudba.assign("../../x.ogg");
+    RestartMusic(g.game, hudba, kMusicStream);
+    EXPECT_EQ(g.frontend.audio, Calls{"sound a.wav"});
+    EXPECT_EQ(g.frontend.messages.size(), 4u);
 }

@@ -58,3 +58,23 @@ TEST(GameFilePath, FindsNamesWrittenWithOtherLetterCaseOrBackslashes) {
     EXPECT_EQ(gameFilePath(audio, cz("štěstí.WAV")), audio / "ŠTĚSTÍ.wav");
     EXPECT_EQ(gameFilePath(audio, "hudba/nic.ogg"), audio / "Hudba" / "nic.ogg");
 }
+
+TEST(GameFilePath, NamesLeadingOutOfTheFolderAreRefused) {
+    test::TempFolder folder;
+    test::TempFolder elsewhere;
+    const auto audio = folder.path() / "audio";
+    folder.write("audio/a.wav", "x");
+    folder.write("tajne.wav", "x");
+    elsewhere.write("b.wav", "x");
+    std::filesystem::create_symlink(elsewhere.path() / "b.wav", audio / "ven.wav");
+    std::filesystem::create_directory_symlink(elsewhere.path(), audio / "venku");
+    std::filesystem::create_symlink(audio / "a.wav", audio / "uvnitr.wav");
+    for (const char* outside : {"../tajne.wav", "..\\tajne.wav", "x/../../tajne.wav", "/etc/passwd",
+                                "\\tajne.wav", "C:\\tajne.wav", "ven.wav", "VENKU/b.wav", ".."}) {
+        EXPECT_FALSE(fileInside(audio, outside)) << outside;
+        EXPECT_EQ(gameFilePath(audio, outside), std::filesystem::path()) << outside;
+    }
+    EXPECT_EQ(fileInside(audio, "./A.WAV"), audio / "a.wav");
+    EXPECT_EQ(fileInside(audio, "uvnitr.wav"), audio / "uvnitr.wav");
+    EXPECT_EQ(fileInside(audio, "chybi.wav"), audio / "chybi.wav");  // missing, but inside
+}

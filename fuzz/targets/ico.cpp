@@ -1,0 +1,6 @@
+// The ICO picture decoder.
+#include "PictureTarget.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return morvane::fuzz::decodePicture(&morvane::decodeIco, data, size);
+}
