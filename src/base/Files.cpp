@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <string>
 #include <unistd.h>
 
@@ -83,6 +84,10 @@ std::error_code writeTemp(const fs::path& target, std::string_view bytes, std::s
         temp.clear();
         return lastError();
     }
+    // mkstemp makes the file private; it keeps the mode of the file it
+    // replaces, or the usual one for a new file.
+    struct stat old {};
+    ::fchmod(file.fd, ::stat(target.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644);
     if (!writeAll(file.fd, bytes) || ::fsync(file.fd) != 0) return lastError();
     const int closed = ::close(file.fd);
     file.fd = -1;
