@@ -4,15 +4,17 @@ counts how each one ended: every ending page, every death (with the location
 where the hero died), games that ran out of moves, and the locations that no
 game reached.
 
-    demo-walk.py [--games N] [--seed S] [--jobs J] [--careful] [--moves M]
+    demo-walk.py [--games N] [--seed S] [--jobs J] [--players KIND] [--moves M]
                  [--text PROGRAM] [GAME_FOLDER]
 
 Game k plays with seed S + k, both for the program's dice and for the choices
-made here, so a game can be replayed by its number. The default player is
-careless: it takes any offered way, fights with any attack and opens the
-inventory, the character sheet, the shops and the junk dealer at random.
-With --careful it heals when hurt, wears the best gear it can, trains when
-it can, fights with its strongest means and never takes a grey or red way.
+made here, so a game can be replayed by its number. Two kinds of player: a
+careless one takes any offered way, fights with any attack and opens the
+inventory, the character sheet, the shops and the junk dealer at random; a
+careful one heals when hurt, wears the best gear it can, trains when it can,
+fights with its strongest means and never takes a grey or red way. --players
+careless or careful plays every game with one kind; mixed (the default) lets
+even games be careless and odd ones careful. The counts are given per kind.
 The game folder is copied first, so saved positions stay out of it.
 """
 import argparse
@@ -49,6 +51,7 @@ class Player:
     def __init__(self, rng, careful):
         self.rng = rng
         self.careful = careful
+        self.visited = set()
 
     def choose(self, line):
         screen = line["screen"]
@@ -79,8 +82,15 @@ class Player:
         items = g["menu"]["items"]
         ways = [k + 1 for k, item in enumerate(items) if item["target"] > 0]
         if self.careful:
+            # Never a grey or red way, and a place not seen yet before one seen.
             safe = [k for k in ways if items[k - 1]["colour"] not in (GREY, RED)]
-            ways = safe or ways
+            new = [k for k in safe if items[k - 1]["target"] not in self.visited]
+            self.visited.add(g["lokace"])
+            # Mostly the first new way of the menu: stories list the places
+            # around before the way on.
+            if new and self.rng.random() < 0.7:
+                return "%d" % new[0]
+            ways = new or safe or ways
         moves = ["%d" % k for k in ways]
         links = [e for e in g["page"] if e.get("link", 0) > 0]
         moves += ["link %d" % (k + 1) for k in range(len(links))]
@@ -106,8 +116,11 @@ class Player:
         self.plan = self.best_gear(g)
         if self.plan:
             return True
-        hurt = hero["zivoty"] * 2 < hero["maxzivoty"]
-        return hurt and bool(self.healing(g, fight=False))
+        return self.hurt(hero) and bool(self.healing(g, fight=False))
+
+    @staticmethod
+    def hurt(hero):
+        return hero["zivoty"] * 4 < hero["maxzivoty"] * 3
 
     def wants_training(self, g):
         return g["hrac"]["zkusenosti"] >= min(g["hrac"]["cenaxp"])
@@ -148,7 +161,7 @@ class Player:
                     return plan
                 hero = g["hrac"]
                 heal = self.healing(g, fight=False)
-                if heal and hero["zivoty"] * 2 < hero["maxzivoty"]:
+                if heal and self.hurt(hero):
                     return "use %d" % heal[0]
             return "close"
         roll = self.rng.random()
@@ -177,12 +190,17 @@ class Player:
         money = line["game"]["hrac"]["penize"] if "game" in line else 0
         affordable = [k + 1 for k, good in enumerate(goods) if good["cena"] <= money]
         if self.careful:
-            if getattr(self, "bought", 0) >= 3 or not affordable:
-                self.bought = 0
-                return "close"
-            self.bought = getattr(self, "bought", 0) + 1
-            dear = max(affordable, key=lambda k: goods[k - 1]["cena"])
-            return "buy %d" % dear
+            # Armour first, then a weapon, then healing, each good once.
+            wishes = [("zbroj", 3), ("zbroj", 2), ("zbran", 2), ("predmet", 1), ("predmet", 3)]
+            self.bought = getattr(self, "bought", set())
+            for wish in wishes:
+                k = [k for k in affordable if (goods[k - 1]["typ"], goods[k - 1]["cislo"]) == wish]
+                if k and wish not in self.bought:
+                    self.bought.add(wish)
+                    if wish == ("zbroj", 3):
+                        self.bought.add(("zbroj", 2))  # one armour is enough
+                    return "buy %d" % k[0]
+            return "close"
         if affordable and self.rng.random() < 0.5:
             return "buy %d" % self.rng.choice(affordable)
         return "close"
@@ -222,8 +240,9 @@ class Player:
                 self.used = used
                 return "item 1"
             self.used = used
-            strongest = [a for a in (2, 3, 1) if a in attacks]
-            return "attack %d" % (strongest[0] if strongest else 1)
+            # The lunge while there is energy for it, else the plain blow.
+            lunge = 2 in attacks and hero["energievsouboji"] >= 5
+            return "attack %d" % (2 if lunge and "K provedení" not in f["Summary1"] else 1)
         roll = self.rng.random()
         if roll < 0.15 and f["items_allowed"] and owned:
             return "item %d" % self.rng.choice(owned)
@@ -280,6 +299,23 @@ def play(args):
     return result or ("nedohráno", last_page), seen
 
 
+def report(title, results):
+    """Prints how the games of one kind of player ended; returns the locations they reached."""
+    endings, deaths, reached = collections.Counter(), collections.Counter(), set()
+    for (kind, where), seen in results:
+        reached |= seen
+        (deaths if kind == "smrt" else endings)[(kind, where)] += 1
+    total = len(results)
+    print("%s: %d her" % (title, total))
+    for (kind, where), n in sorted(endings.items(), key=lambda e: (e[0][0], e[0][1] or 0)):
+        print("  %-10s po lokaci %-4s %5d  (%.1f %%)" % (kind, where, n, 100.0 * n / total))
+    dead = sum(deaths.values())
+    print("  %-10s %19d  (%.1f %%)" % ("smrt", dead, 100.0 * dead / total))
+    for (kind, where), n in sorted(deaths.items(), key=lambda e: e[0][1]):
+        print("    v lokaci %-4s %14d" % (where, n))
+    return reached
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("game", nargs="?", default=os.path.join(HERE, "..", "games", "demo"))
@@ -287,7 +323,7 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
     parser.add_argument("--moves", type=int, default=400)
-    parser.add_argument("--careful", action="store_true")
+    parser.add_argument("--players", choices=("careless", "careful", "mixed"), default="mixed")
     parser.add_argument("--text", default=shutil.which("morvane-text") or os.path.join(
         HERE, "..", "build", "test", "morvane-text"))
     args = parser.parse_args()
@@ -295,23 +331,18 @@ def main():
         game = os.path.join(tmp, "hra")
         shutil.copytree(args.game, game)
         every = locations(game)
-        work = [(game, args.text, args.seed + k, args.careful, args.moves)
+        careful = {"careless": lambda k: False, "careful": lambda k: True,
+                   "mixed": lambda k: k % 2 == 1}[args.players]
+        work = [(game, args.text, args.seed + k, careful(k), args.moves)
                 for k in range(args.games)]
         with multiprocessing.Pool(args.jobs) as pool:
             results = pool.map(play, work, chunksize=8)
-    endings, deaths, reached = collections.Counter(), collections.Counter(), set()
-    for (kind, where), seen in results:
-        reached |= seen
-        (deaths if kind == "smrt" else endings)[(kind, where)] += 1
-    total = len(results)
-    print("%d her (semínka %d až %d)%s" % (total, args.seed, args.seed + total - 1,
-                                          ", opatrný hráč" if args.careful else ""))
-    for (kind, where), n in sorted(endings.items(), key=lambda e: (e[0][0], e[0][1] or 0)):
-        print("  %-10s po lokaci %-4s %5d  (%.1f %%)" % (kind, where, n, 100.0 * n / total))
-    dead = sum(deaths.values())
-    print("  %-10s %19d  (%.1f %%)" % ("smrt", dead, 100.0 * dead / total))
-    for (kind, where), n in sorted(deaths.items(), key=lambda e: e[0][1]):
-        print("    v lokaci %-4s %14d" % (where, n))
+    reached = set()
+    print("%d her (semínka %d až %d)" % (len(results), args.seed, args.seed + len(results) - 1))
+    for kind_name, kind in (("nepozorný hráč", False), ("opatrný hráč", True)):
+        games = [r for k, r in enumerate(results) if careful(k) == kind]
+        if games:
+            reached |= report(kind_name, games)
     missing = sorted(every - reached)
     print("nedosažené lokace: %s" % (", ".join(map(str, missing)) if missing else "žádné"))
     return 1 if missing else 0

@@ -287,10 +287,10 @@ TEST_P(DemoWindow, RoutePlayedByMouseReachesItsEnding) {
 
 INSTANTIATE_TEST_SUITE_P(
     Demo, DemoWindow,
-    ::testing::Values(Ending{"demo-konec-vesnice.txt", 31, "KONEC: ZVON SE VRACÍ", 75, 44, 25},
-                      Ending{"demo-konec-klaster.txt", 32, "KONEC: STRÁŽCE KAMENCE", 0, 39, 14},
+    ::testing::Values(Ending{"demo-konec-vesnice.txt", 31, "KONEC: ZVON SE VRACÍ", 75, 44, 27},
+                      Ending{"demo-konec-klaster.txt", 32, "KONEC: STRÁŽCE KAMENCE", 0, 39, 23},
                       Ending{"demo-konec-utek.txt", 33, "KONEC: ZBABĚLÝ NÁVRAT", 0, 0, 20},
-                      Ending{"demo-smrt.txt", 35, "", 35, 11, -994}),
+                      Ending{"demo-smrt.txt", 35, "", 35, 11, -989}),
     [](const ::testing::TestParamInfo<Ending>& info) {
         std::string name = fs::path(info.param.route).stem().string();
         for (char& c : name)
