@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Win1250.h"
 #include "console/TextPlayer.h"
 
 using namespace morvane::test;
@@ -93,6 +94,15 @@ const Ending kEndings[] = {
     {"demo-smrt.txt", 35, ""},
 };
 
+// The story and its libraries, as UTF-8.
+std::vector<std::pair<fs::path, std::string>> StoryTexts() {
+    std::vector<std::pair<fs::path, std::string>> texts = {
+        {"data.vrn", morvane::toUtf8(ReadFile(kDemo / "data" / "data.vrn"))}};
+    for (const auto& entry : fs::directory_iterator(kDemo / "data" / "knihovny"))
+        texts.emplace_back(entry.path().filename(), morvane::toUtf8(ReadFile(entry.path())));
+    return texts;
+}
+
 std::set<int> Reached() {
     std::set<int> all;
     for (const Ending& e : kEndings) {
@@ -135,11 +145,8 @@ TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
     // of menus, texts, pictures, countdowns and the save offer.
     const std::regex marker("<([0-9]+)>"), link("(?:\\bX|ODKAZ)=\"([0-9]+)\"");
     std::set<int> locations, targets;
-    std::vector<fs::path> files = {kDemo / "data" / "data.vrn"};
-    for (const auto& entry : fs::directory_iterator(kDemo / "data" / "knihovny"))
-        files.push_back(entry.path());
-    for (const fs::path& file : files) {
-        const std::string text = ReadFile(file);
+    const auto texts = StoryTexts();
+    for (const auto& [file, text] : texts) {
         for (std::sregex_iterator m(text.begin(), text.end(), marker), end; m != end; ++m)
             EXPECT_TRUE(locations.insert(std::stoi((*m)[1])).second) << "twice: " << (*m)[1];
         for (std::sregex_iterator m(text.begin(), text.end(), link), end; m != end; ++m)
@@ -148,8 +155,7 @@ TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
     // Every picture and sound that a command names is in the game folder.
     const std::regex named(
         "<(AUDIO[A-Z]+|OBRAZEK[A-Z]*|OBJEKT)[^>]*(?:SOUBOR|OBRAZEK)=\"([^\"]+)\"");
-    for (const fs::path& file : files) {
-        const std::string text = ReadFile(file);
+    for (const auto& [file, text] : texts) {
         for (std::sregex_iterator m(text.begin(), text.end(), named), end; m != end; ++m) {
             const char* folder = (*m)[1].str().starts_with("AUDIO") ? "audio" : "obrazky";
             EXPECT_TRUE(fs::exists(kDemo / folder / (*m)[2].str())) << (*m)[2];
@@ -160,6 +166,35 @@ TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
     for (int l : locations) EXPECT_TRUE(l == 1 || targets.count(l)) << "nothing leads to " << l;
     const std::set<int> reached = Reached();
     for (int l : locations) EXPECT_TRUE(reached.count(l)) << "no route visits " << l;
+}
+
+TEST(Demo, CharacterAndEquipmentButtonsAreHiddenOnlyOnTheTitleAndTheDarkStairs) {
+    // The stairs are left and entered again on one route: the buttons must come
+    // back on the courtyard and in the crypt below.
+    for (const Ending& e : kEndings) {
+        SCOPED_TRACE(e.route);
+        DemoCopy demo;
+        const Played p = Play(demo, Route(e.route));
+        for (const auto& line : p.lines) {
+            if (line["screen"] != "main") continue;
+            const int lokace = line["game"]["lokace"];
+            const bool dark = lokace == 1 || lokace == 28;
+            EXPECT_EQ(line["game"]["buttons"]["postava"], !dark) << lokace;
+            EXPECT_EQ(line["game"]["buttons"]["vybaveni"], !dark) << lokace;
+        }
+    }
+}
+
+TEST(Demo, NoNumberIsPrintedBeforeANounWhoseFormDependsOnIt) {
+    // "1 grošů", "3 životů": Czech needs a different form for 1, for 2 to 4
+    // and for 5 and more, so a value is written after its noun or chosen by a
+    // condition, never in front of a counted noun.
+    const std::regex counted(
+        "\\$[A-Za-z0-9]+ (groš|život|piv|svazk|nož|zkušenost)");
+    for (const auto& [file, text] : StoryTexts()) {
+        std::smatch m;
+        EXPECT_FALSE(std::regex_search(text, m, counted)) << file << ": " << m.str();
+    }
 }
 
 TEST(Demo, ScrambledCopyPlaysLikeThePlainGame) {
