@@ -130,6 +130,15 @@ QImage DrawnInWindowPixels(QWidget& window, const QColor& key) {
 
 }  // namespace
 
+void FitWidth(QLabel& label, int width) {
+    label.adjustSize();
+    if (label.width() <= width) return;
+    label.setToolTip(label.text());
+    label.setText(label.fontMetrics().elidedText(label.text(), Qt::ElideRight, width));
+    label.adjustSize();
+    label.resize(std::min(label.width(), width), label.height());
+}
+
 void SetBackground(QWidget& window, const QColor& colour) {
     QPalette p = window.palette();
     p.setColor(QPalette::Window, colour);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "game/Game.h"
 #include "screens/Controls.h"
@@ -101,7 +102,8 @@ void CentreOver(QWidget& window, const QWidget* main) {
     const ScreenPosition at =
         CentreOnMainWindow(area.width(), area.height(), window.width(), window.height());
     QPoint place(area.left() + at.left, area.top() + at.top);
-    if (!screenArea.isEmpty()) place = place.expandedTo(screenArea.topLeft());
+    if (!screenArea.isEmpty())
+        place = {std::max(place.x(), screenArea.left()), std::max(place.y(), screenArea.top())};
     window.move(place);
 }
 

@@ -18,7 +18,7 @@ Stage GameStage(const QRect& screen, bool window) {
     if (!window && !fitsDesign) return {screen, false};
     QRect area(QPoint(0, 0), size);
     area.moveCenter(screen.center());
-    area.moveTopLeft(area.topLeft().expandedTo(screen.topLeft()));
+    area.moveTopLeft({std::max(area.left(), screen.left()), std::max(area.top(), screen.top())});
     return {area, !window && area != screen};
 }
 
@@ -26,7 +26,7 @@ bool ParseScale(const char* text, double& factor) {
     const char* end = text + std::strlen(text);
     double value = 0;
     const auto [at, error] = std::from_chars(text, end, value, std::chars_format::fixed);
-    if (error != std::errc() || at != end || value < 0.5 || value > 8) return false;
+    if (error != std::errc() || at != end || !(value >= 0.5 && value <= 8)) return false;
     factor = value;
     return true;
 }

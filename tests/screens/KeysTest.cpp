@@ -30,8 +30,8 @@ std::string LongStory() {
     for (int k = 1; k <= 60; ++k) story += "<TEXT OBSAH=\"Odstavec " + std::to_string(k) + "\">\n";
     story += "<MENU T=\"Do lesa\" X=\"2\"><M T=\"K řece, která teče daleko za obzor\" X=\"3\">\n"
              "<2>\n<TEXT OBSAH=\"Les\"><M T=\"Zpět\" X=\"1\">\n"
-             "<3>\n<TEXT OBSAH=\"Řeka\"><M T=\"Zpět\" X=\"1\">"
-             "<SAVE NAZEV=\"u řeky\"><TEXT OBSAH=\"Po uložení\">\n";
+             "<3>\n<TEXT OBSAH=\"Řeka\"><M T=\"Zpět\" X=\"1\"><M T=\"Uložit\" X=\"4\">\n"
+             "<4>\n<SAVE NAZEV=\"u řeky\"><TEXT OBSAH=\"Po uložení\">\n";
     return story;
 }
 
@@ -40,18 +40,11 @@ void Type(QWidget* to, int key, const QString& text = {}, Qt::KeyboardModifiers 
     QCoreApplication::sendEvent(to, &press);
 }
 
-// Closes whatever modal window is still open if a test goes wrong.
-void Watchdog() {
-    QTimer::singleShot(5000, [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
-    });
-}
-
 }  // namespace
 
 TEST(Keys, MainWindowScrollsWithinThePageWalksLinksAndChoosesByDigits) {
     Screens s(LongStory());
+    Watchdog watchdog;
     TForm1& main = s.start();
     Game& game = s.program->game();
     const QLabel* top = main.pageControls().front();
@@ -92,7 +85,7 @@ TEST(Keys, MainWindowScrollsWithinThePageWalksLinksAndChoosesByDigits) {
     EXPECT_EQ(game.stavhry.lokace, 1);
     Type(&main, Qt::Key_9, "9");
     EXPECT_EQ(game.stavhry.lokace, 1);
-    Type(&main, Qt::Key_Ecaron, QString::fromUtf8("ě"));
+    Type(&main, Qt::Key_unknown, QString::fromUtf8("ě"));
     EXPECT_EQ(game.stavhry.lokace, 3);
     EXPECT_TRUE(s.host.errors.empty());
 }
@@ -106,7 +99,7 @@ TEST(Keys, ButtonsOfTheMainWindowAndTheSaveScreen) {
     Type(&main, Qt::Key_F1);
     EXPECT_EQ(main.pageControls().size(), shown);
 
-    Watchdog();
+    Watchdog watchdog;
     bool sheetShown = false;
     QTimer::singleShot(20, [&] {
         sheetShown = s.program->sheet().isVisible();
@@ -123,9 +116,11 @@ TEST(Keys, ButtonsOfTheMainWindowAndTheSaveScreen) {
         Type(save.Edit1, Qt::Key_Escape);
     });
     Type(&main, Qt::Key_2, "2");
+    EXPECT_EQ(s.program->game().stavhry.lokace, 3);
+    Type(&main, Qt::Key_2, "2");
     EXPECT_FALSE(save.isVisible());
     EXPECT_FALSE(std::filesystem::exists(s.folder.path() / "save"));
-    EXPECT_EQ(s.program->game().stavhry.lokace, 3);
+    EXPECT_EQ(s.program->game().stavhry.lokace, 4);
 }
 
 TEST(Keys, MainMenuStartsOnNewGameAndNameEntryGoesBackOnEsc) {
@@ -144,7 +139,7 @@ TEST(Keys, MainMenuStartsOnNewGameAndNameEntryGoesBackOnEsc) {
     Type(&menu, Qt::Key_Tab);
     EXPECT_EQ(menu.keys.reached(), menu.Buttons[0]);
 
-    Watchdog();
+    Watchdog watchdog;
     bool nameShown = false;
     QTimer::singleShot(20, [&] {
         nameShown = program.name().isVisible();
@@ -184,11 +179,13 @@ TEST(Keys, LoadDialogChoosesByArrowsShortensLongNamesAndSaysWhenEmpty) {
     ASSERT_NE(long_, load.entries().end());
     EXPECT_TRUE((*long_)->toolTip().startsWith(QString(60, 'x')));
 
+    load.show();
     Type(&load, Qt::Key_Down);
     Type(&load, Qt::Key_Down);
     ASSERT_EQ(load.keys.reached(), load.entries()[1]);
     Type(&load, Qt::Key_Return);
     EXPECT_TRUE(game.ulozeni.nacistpozici);
+    EXPECT_FALSE(load.isVisible());
 }
 
 TEST(Keys, LayoutSeenOnScreen) {
