@@ -20,3 +20,12 @@ if(TARGET morvane_screens)
   gtest_discover_tests(morvane_qt_tests DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 endif()
+
+# The see-through colour at the scale factors players use on large screens.
+if(TARGET morvane_qt_tests)
+  foreach(factor 1.4 2)
+    add_test(NAME SeeThroughAtScale${factor} COMMAND morvane_qt_tests --gtest_filter=SeeThrough.*)
+    set_tests_properties(SeeThroughAtScale${factor} PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;QT_SCALE_FACTOR=${factor}")
+  endforeach()
+endif()

@@ -73,6 +73,10 @@ std::string DateAndTime(std::chrono::sys_seconds cas) {
 
 std::string LoadDialogHeading() { return cz("Načíst pozici:"); }
 
+std::string LoadDialogEmpty() {
+    return cz("Žádná uložená pozice.\rZavřeš kliknutím\rnebo klávesou.");
+}
+
 std::string SavedPositionCaption(const TSav& entry) {
     return entry.nazev + " [" + DateAndTime(entry.cas) + "]";
 }

@@ -20,6 +20,9 @@ inline constexpr std::size_t kListedPositions = 100;
 
 // The dialog's heading.
 std::string LoadDialogHeading();
+// What an empty dialog says instead of entries: that there are none and how
+// it closes; its lines are parted by a carriage return.
+std::string LoadDialogEmpty();
 
 // Lists the files "save/*.mkp" into game.ulozeni.pozice: at most 100 of them,
 // taken in name order, then sorted newest first. Answers the captions of the

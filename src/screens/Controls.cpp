@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "interpreter/Frontend.h"
 #include "screens/QtText.h"
@@ -86,7 +89,55 @@ bool ShowsColour(const QImage& drawn, const QRect& box, const QColor& colour) {
     return false;
 }
 
+// The window as drawn, one pixel per pixel of its own coordinates. On a
+// scaled screen a window pixel covers several device pixels (and, at a
+// fractional scale, parts of them): it counts as the key when any device
+// pixel it touches is, so that no trace of the key stays inside the shape.
+QImage DrawnInWindowPixels(QWidget& window, const QColor& key) {
+    const QPixmap grabbed = window.grab();
+    const double ratio = grabbed.devicePixelRatio();
+    QImage device = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    if (device.isNull() || ratio == 1.0) return device;
+    const QSize size = window.size();
+    QImage drawn(size, QImage::Format_RGB32);
+    const QRgb wanted = key.rgb() | 0xFF000000u;
+    // At a fractional scale the shape's edges are rounded to device pixels
+    // either way: one more device pixel around is looked at.
+    const int pad = ratio == std::floor(ratio) ? 0 : 1;
+    const auto span = [ratio, pad](int at, int limit) {
+        const int from =
+            std::clamp(static_cast<int>(std::floor(at * ratio)) - pad, 0, limit - 1);
+        const int to = std::clamp(static_cast<int>(std::ceil((at + 1) * ratio)) + pad, from + 1,
+                                  limit);
+        return std::pair{from, to};
+    };
+    for (int y = 0; y < size.height(); ++y) {
+        const auto [top, bottom] = span(y, device.height());
+        auto* out = reinterpret_cast<QRgb*>(drawn.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const auto [left, right] = span(x, device.width());
+            QRgb pixel = device.pixel(left, top);
+            for (int dy = top; dy < bottom && pixel != wanted; ++dy) {
+                const auto* line = reinterpret_cast<const QRgb*>(device.constScanLine(dy));
+                for (int dx = left; dx < right; ++dx)
+                    if ((line[dx] | 0xFF000000u) == wanted) pixel = wanted;
+            }
+            out[x] = pixel;
+        }
+    }
+    return drawn;
+}
+
 }  // namespace
+
+void FitWidth(QLabel& label, int width) {
+    label.adjustSize();
+    if (label.width() <= width) return;
+    label.setToolTip(label.text());
+    label.setText(label.fontMetrics().elidedText(label.text(), Qt::ElideRight, width));
+    label.adjustSize();
+    label.resize(std::min(label.width(), width), label.height());
+}
 
 void SetBackground(QWidget& window, const QColor& colour) {
     QPalette p = window.palette();
@@ -96,7 +147,7 @@ void SetBackground(QWidget& window, const QColor& colour) {
 }
 
 void CutOutColour(QWidget& window, const QColor& key) {
-    QImage drawn = window.grab().toImage();
+    QImage drawn = DrawnInWindowPixels(window, key);
     if (drawn.isNull()) return;
     // Smoothed letters drawn straight onto the key colour blend into it at
     // their edges; those pixels are no longer the key, stay in the shape and
@@ -111,7 +162,7 @@ void CutOutColour(QWidget& window, const QColor& key) {
         label->setFont(font);
         redraw = true;
     }
-    if (redraw) drawn = window.grab().toImage();
+    if (redraw) drawn = DrawnInWindowPixels(window, key);
     const QBitmap shape = QBitmap::fromImage(
         drawn.createMaskFromColor(key.rgb(), Qt::MaskInColor));
     window.setMask(shape);

@@ -58,6 +58,10 @@ enum class PictureFit {
 bool LoadPictureInto(QLabel& control, const std::filesystem::path& file, Frontend& frontend,
                      PictureFit fit = PictureFit::OwnSize);
 
+// Shortens a label's text with an ellipsis until it is at most `width`
+// pixels wide; the whole text becomes its tooltip.
+void FitWidth(QLabel& label, int width);
+
 // Colours a window's background.
 void SetBackground(QWidget& window, const QColor& colour);
 

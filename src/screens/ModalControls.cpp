@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "game/Game.h"
 #include "screens/Controls.h"
@@ -92,13 +93,18 @@ bool IsTypedKey(const QKeyEvent& event) {
     }
 }
 
+// A window taller or wider than the screen starts at its top or left edge,
+// so that its title and close button can be reached.
 void CentreOver(QWidget& window, const QWidget* main) {
-    QRect area;
-    if (main && main->isVisible()) area = main->geometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->geometry();
+    QRect area, screenArea;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) screenArea = screen->geometry();
+    area = main && main->isVisible() ? main->geometry() : screenArea;
     const ScreenPosition at =
         CentreOnMainWindow(area.width(), area.height(), window.width(), window.height());
-    window.move(area.left() + at.left, area.top() + at.top);
+    QPoint place(area.left() + at.left, area.top() + at.top);
+    if (!screenArea.isEmpty())
+        place = {std::max(place.x(), screenArea.left()), std::max(place.y(), screenArea.top())};
+    window.move(place);
 }
 
 bool LoadSkinPicture(QLabel& control, Game& game, std::string_view name, bool ownSize) {

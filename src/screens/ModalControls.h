@@ -51,7 +51,7 @@ void FramePanels(std::initializer_list<TShape*> panels, const ModalLook& look);
 bool IsTypedKey(const QKeyEvent& event);
 
 // Places `window` in the middle of `main` (the main window); without one, in
-// the middle of the screen.
+// the middle of the screen. It never starts above or left of the screen.
 void CentreOver(QWidget& window, const QWidget* main);
 
 // Loads the interface picture `name` (Windows-1250) into a picture control;

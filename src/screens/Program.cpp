@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "game/Game.h"
+#include "screens/Stage.h"
 #include "screens/TForm1.h"
 #include "screens/TForm10.h"
 #include "screens/TForm12.h"
@@ -29,8 +30,10 @@ Program::Program(Host& host, const ProgramOptions& options) {
     game_ = std::make_unique<Game>(*form1_, *clock_, *random_);
     game_->pribeh.soubory.gameFolder = options.gameFolder;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        game_->screenWidth = screen->geometry().width();
-        game_->screenHeight = screen->geometry().height();
+        const Stage stage = GameStage(screen->geometry(), options.window);
+        game_->screenWidth = stage.area.width();
+        game_->screenHeight = stage.area.height();
+        form1_->setStage(stage.area, stage.backdrop, options.window);
     }
     form2_ = std::make_unique<TForm2>();
     souboj_ = std::make_unique<TSouboj>();

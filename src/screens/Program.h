@@ -30,6 +30,8 @@ class TProdej;
 struct ProgramOptions {
     std::optional<std::uint64_t> seed;  // a fixed seed makes every roll repeatable
     std::filesystem::path gameFolder = ".";
+    // The main window is a window of the design size instead of the whole screen.
+    bool window = false;
 };
 
 class Program {

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "base/GameEnded.h"
 #include "base/Win1250.h"
@@ -31,6 +33,7 @@ constexpr int kInfoLineGap = 15;
 constexpr int kPageStep = 100;   // arrow keys and page keys
 constexpr int kWheelStep = 150;  // one notch of the wheel
 constexpr int kWheelNotch = 120;  // the wheel's angle for one notch, in eighths of a degree
+constexpr int kPageMargin = 10;   // kept free above the info area and below the top
 
 void SetTextColour(QLabel& label, const QColor& colour) {
     QPalette p = label.palette();
@@ -116,6 +119,8 @@ void TForm1::createControls() {
     Shape2->hide();
     Menu = MakeLabel(this, QStringLiteral("Co uděláš?"), qtFont("Arial", 12), Qt::white, 64, 114);
     Menu->hide();
+    // The countdown's digits reach below the menu frame's top edge: they stand over it.
+    TimerLabel->raise();
 
     Zprava_ramecek = new TShape(this);
     Zprava_ramecek->setGeometry(0, 629, 792, kInfoAreaHeight);
@@ -136,15 +141,39 @@ void TForm1::createControls() {
     pokracovat->adjustSize();
     pokracovat->hide();
     connect(pokracovat, &ClickLabel::clicked, this, &TForm1::PokracovatClick);
+    Label6->raise();
+    dalsi = MakeButton(this, dalsiFrame, {0, 0, 29, 27}, QStringLiteral("▼"), {0, 0});
+    dalsiFrame->hide();
+    dalsi->hide();
+    connect(dalsi, &ClickLabel::clicked, this, [this] { scrollPage(-kPageStep); });
+    keys.arrows = false;
+    keys.controls = [this] { return walkable(); };
+    keys.onReach = [this](QWidget* control) { bringIntoView(control); };
     connect(pokracovat, &ClickLabel::mouseMoved, this, [this] {
         if (game_) game_->cilovalokace = game_->stavhry.lokace;
     });
 }
 
+void TForm1::setStage(const QRect& area, bool backdrop, bool framed) {
+    stage_ = area;
+    if (framed) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    backdrop_.reset();
+    if (!backdrop) return;
+    backdrop_ = std::make_unique<QWidget>(
+        nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    SetBackground(*backdrop_, Qt::black);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        backdrop_->setGeometry(screen->geometry());
+}
+
 int TForm1::ShowModal() {
     closing_ = false;
+    // The backdrop is shown first so that the window stands over it.
+    if (backdrop_) backdrop_->show();
     QTimer::singleShot(0, this, &TForm1::Inicializace);
-    return exec();
+    const int result = exec();
+    if (backdrop_) backdrop_->hide();
+    return result;
 }
 
 void TForm1::Inicializace() {
@@ -173,9 +202,10 @@ void TForm1::Inicializace() {
 // heading fonts come from it too.
 void TForm1::applySkin() {
     const Skin& skin = game_->skin;
-    for (TShape* frame : {Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Zprava_ramecek})
+    for (TShape* frame :
+         {Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Zprava_ramecek, dalsiFrame})
         frame->setPen(qtColour(skin.ramecky));
-    for (ClickLabel* caption : {Label1, Label2, Label3, Label4, Label5})
+    for (ClickLabel* caption : {Label1, Label2, Label3, Label4, Label5, dalsi})
         SetTextColour(*caption, qtColour(skin.popisky));
     Shape5->setVisible(skin.napoveda);
     Label4->setVisible(skin.napoveda);
@@ -185,15 +215,20 @@ void TForm1::applySkin() {
     Menu->setFont(qtFont(skin.MenuOtazkaFont));
 }
 
-// The window covers the screen; the info area sits at its bottom.
+// The window takes its stage (without one, the screen size the game was
+// given); the info area sits at its bottom.
 void TForm1::layOut() {
     const int width = game_->screenWidth, height = game_->screenHeight;
-    setGeometry(0, 0, width, height);
+    setGeometry(stage_.isValid() ? QRect(stage_.topLeft(), QSize(width, height))
+                                 : QRect(0, 0, width, height));
     resize(width, height);
     Zprava->move(Zprava->x(), height - Zprava->height() - 5);
     Zprava_ramecek->setGeometry(0, height - Zprava_ramecek->height(), width,
                                 Zprava_ramecek->height());
     for (int i = 0; i < kInfoLines; ++i) History[i]->move(64, Zprava->y() - kInfoLineGap * i);
+    dalsiFrame->move(width - dalsiFrame->width() - 8,
+                     Zprava_ramecek->y() - dalsiFrame->height() - 6);
+    dalsi->move(dalsiFrame->x() + dalsiFrame->width() / 2 - dalsi->width() / 2, dalsiFrame->y() + 2);
     pokracovatFrame->move(width / 2 - 75, height / 3 + 10);
     pokracovat->move(width / 2 - 60, height / 3 + 20);
 }
@@ -238,31 +273,95 @@ void TForm1::VybaveniClick() {
     if (screens_.inventory) run([this] { screens_.inventory->ShowInventory(*game_, this); });
 }
 
+// The page scrolls between its top and its end: the end stands just above
+// the info area, and a page that fits doesn't scroll at all.
 void TForm1::scrollPage(std::int32_t pixels) {
     scroll_ += pixels;
     placePage();
 }
 
+std::int32_t TForm1::lastScroll() const {
+    const int visibleBottom = Zprava_ramecek->y() - kPageMargin;
+    return std::min(0, visibleBottom - pageBottom_);
+}
+
+void TForm1::showScrollMarker() {
+    const bool more = scroll_ > lastScroll();
+    dalsiFrame->setVisible(more);
+    dalsi->setVisible(more);
+    if (more) {
+        dalsiFrame->raise();
+        dalsi->raise();
+    }
+}
+
+// A page control reached from the keyboard is scrolled into view.
+void TForm1::bringIntoView(QWidget* control) {
+    if (!control || std::find(page_.begin(), page_.end(), control) == page_.end()) return;
+    const int visibleBottom = Zprava_ramecek->y() - kPageMargin;
+    if (control->y() < kPageMargin) scrollPage(kPageMargin - control->y());
+    else if (control->y() + control->height() > visibleBottom)
+        scrollPage(visibleBottom - control->y() - control->height());
+}
+
+std::vector<QWidget*> TForm1::walkable() const {
+    std::vector<QWidget*> all;
+    all.push_back(pokracovat);
+    for (QLabel* control : page_)
+        if (control->property(kLinkProperty).toBool()) all.push_back(control);
+    all.insert(all.end(), menu_.begin(), menu_.end());
+    return all;
+}
+
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    const bool keypad = event->modifiers() & Qt::KeypadModifier;
-    switch (event->key()) {
+    // No key closes the game; Esc in particular doesn't.
+    event->accept();
+    if (keys.handle(*event) || shortcut(*event)) return;
+    // Enter with nothing reached resumes a loaded position.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && pokracovat->isVisible())
+        KeyWalk::Press(pokracovat);
+}
+
+bool TForm1::shortcut(const QKeyEvent& event) {
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
+    // The keypad's 8 and 2 scroll, as its arrows do.
+    if (keypad && event.key() == Qt::Key_8) return scrollPage(kPageStep), true;
+    if (keypad && event.key() == Qt::Key_2) return scrollPage(-kPageStep), true;
+    if (const int k = ChoiceNumber(event); k > 0) {
+        if (static_cast<std::size_t>(k) <= menu_.size() && menu_[k - 1]->isVisible())
+            KeyWalk::Press(menu_[k - 1]);
+        return true;
+    }
+    ClickLabel* button = nullptr;
+    switch (event.key()) {
         case Qt::Key_Up:
         case Qt::Key_PageUp:
-            return scrollPage(kPageStep);
+            return scrollPage(kPageStep), true;
         case Qt::Key_Down:
         case Qt::Key_PageDown:
-            return scrollPage(-kPageStep);
-        case Qt::Key_8:
-            if (keypad) return scrollPage(kPageStep);
+            return scrollPage(-kPageStep), true;
+        case Qt::Key_Home:
+            return scrollPage(-scroll_), true;
+        case Qt::Key_End:
+            return scrollPage(lastScroll() - scroll_), true;
+        case Qt::Key_P:
+            button = Label1;
             break;
-        case Qt::Key_2:
-            if (keypad) return scrollPage(-kPageStep);
+        case Qt::Key_V:
+            button = Label2;
+            break;
+        case Qt::Key_N:
+        case Qt::Key_F1:
+            button = Label4;
+            break;
+        case Qt::Key_A:
+            button = Label5;
             break;
         default:
-            break;
+            return false;
     }
-    // No other key does anything here; Esc in particular doesn't close the game.
-    event->accept();
+    if (button->isVisible()) KeyWalk::Press(button);
+    return true;
 }
 
 // A notch is 120; wheels and touchpads that step finer add up to whole notches.

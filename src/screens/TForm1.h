@@ -8,9 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "interpreter/Frontend.h"
+#include "screens/KeyWalk.h"
 #include "shell/AudioCommands.h"
 
 class QLabel;
@@ -51,6 +53,9 @@ public:
         TProdej* sell = nullptr;
     };
     void attach(Game& game, Screens screens);
+    // Where the window stands; a `backdrop` covers the rest of the screen
+    // black while the window is shown; a `framed` window has the desktop's frame.
+    void setStage(const QRect& area, bool backdrop, bool framed);
     // How the audio device is opened at each start-up (tests open none).
     void setAudioOpener(AudioBackendOpener opener) { audioOpener_ = std::move(opener); }
 
@@ -91,7 +96,12 @@ public:
     std::array<QLabel*, 5> History{};  // History1 (newest, lowest) to History5
     TShape* pokracovatFrame = nullptr;
     ClickLabel* pokracovat = nullptr;
+    // Shown while the page goes on below the info area; a click scrolls.
+    TShape* dalsiFrame = nullptr;
+    ClickLabel* dalsi = nullptr;
     QTimer Timer;
+    // Tab and Shift+Tab walk the continue button, the page's links and the menu.
+    KeyWalk keys{*this};
 
     // What the page and the menu show now, in page and menu order.
     const std::vector<QLabel*>& pageControls() const { return page_; }
@@ -103,6 +113,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    bool focusNextPrevChild(bool) override { return false; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -113,6 +124,13 @@ private:
     // failures stop here, and the window shows what the operation changed.
     void run(const std::function<void()>& operation);
     void scrollPage(std::int32_t pixels);
+    // The lowest scroll offset: the end of the page just above the info area.
+    std::int32_t lastScroll() const;
+    void showScrollMarker();
+    void bringIntoView(QWidget* control);
+    // The key's own meaning on the main window: choices, buttons, scrolling.
+    bool shortcut(const QKeyEvent& event);
+    std::vector<QWidget*> walkable() const;
 
     void showButtons();
     void showPage();
@@ -122,8 +140,13 @@ private:
     void placePage();
     void showMenu();
 
+    // Marks the page controls that lead somewhere.
+    static constexpr const char* kLinkProperty = "odkaz";
+
     Host& host_;
     Game* game_ = nullptr;
+    QRect stage_;
+    std::unique_ptr<QWidget> backdrop_;
     Screens screens_;
     AudioBackendOpener audioOpener_;
     bool ended_ = false;     // the game is over: nothing more goes to the core
@@ -133,6 +156,7 @@ private:
     std::uint64_t pageRun_ = 0;   // the location run the page shows
     std::uint64_t menuRun_ = 0;   // the location run the menu labels belong to
     std::int32_t scroll_ = 0;
+    std::int32_t pageBottom_ = 0;  // below the page's lowest element, unscrolled
     int wheelAngle_ = 0;  // wheel turning not yet a whole notch (fine-stepping wheels)
 };
 

@@ -1,5 +1,7 @@
 #include "screens/TForm10.h"
 
+#include <QKeyEvent>
+
 #include "game/Game.h"
 #include "save/SavedPositionList.h"
 #include "screens/Controls.h"
@@ -8,6 +10,11 @@
 #include "shell/labely/TLELabel.h"
 
 namespace morvane {
+namespace {
+
+constexpr int kSideMargin = 24;  // entries stay this far inside the menu picture's sides
+
+}  // namespace
 
 TForm10::TForm10() {
     setFixedSize(234, 400);
@@ -16,6 +23,12 @@ TForm10::TForm10() {
     Label1 = new QLabel(this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAttribute(Qt::WA_TranslucentBackground);
+    Empty = new QLabel(this);
+    Empty->setTextFormat(Qt::PlainText);
+    Empty->setAlignment(Qt::AlignHCenter);
+    Empty->setAttribute(Qt::WA_TranslucentBackground);
+    Empty->setAttribute(Qt::WA_TransparentForMouseEvents);
+    keys.controls = [this] { return std::vector<QWidget*>(entries_.begin(), entries_.end()); };
 }
 
 void TForm10::Prepare(Game& game, const QWidget* menu) {
@@ -36,6 +49,7 @@ void TForm10::Prepare(Game& game, const QWidget* menu) {
     for (std::size_t k = 1; k <= captions.size(); ++k) {
         auto* label = MakeListLine(this, qtFont(game.menuskin.font_save));
         SetCaption(*label, qtText(captions[k - 1]), qtColour(game.menuskin.font_save.colour));
+        FitWidth(*label, width() - 2 * kSideMargin);
         label->move(width() / 2 - label->width() / 2, 20 + 15 * static_cast<int>(k));
         label->setCursor(Qt::PointingHandCursor);
         label->idx = static_cast<std::int32_t>(k);
@@ -43,6 +57,10 @@ void TForm10::Prepare(Game& game, const QWidget* menu) {
         label->show();
         entries_.push_back(label);
     }
+    Empty->setFont(qtFont(game.menuskin.font_save));
+    SetCaption(*Empty, qtText(LoadDialogEmpty()), qtColour(game.menuskin.font_save.colour));
+    Empty->move(width() / 2 - Empty->width() / 2, 40);
+    Empty->setVisible(captions.empty());
     // It shows the menu's picture, so it takes the menu's shape too.
     clearMask();
     CutOutColour(*this, QColor(255, 0, 255));
@@ -59,6 +77,9 @@ void TForm10::Label2Click(int k) {
     if (chosen_) finish();
 }
 
-void TForm10::keyPressEvent(QKeyEvent*) { finish(); }
+// The arrows and Enter choose an entry; any other key closes the dialog.
+void TForm10::keyPressEvent(QKeyEvent* event) {
+    if (!keys.handle(*event) && IsTypedKey(*event)) finish();
+}
 
 }  // namespace morvane

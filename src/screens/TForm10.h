@@ -29,6 +29,7 @@ public:
 
     ClickLabel* Image1;  // background
     QLabel* Label1;      // heading
+    QLabel* Empty;       // says that there is nothing to load
     const std::vector<TLELabel*>& entries() const { return entries_; }
 
 protected:

@@ -16,14 +16,14 @@ TForm12::TForm12() {
     connect(Image1, &ClickLabel::clicked, this, &TForm12::finish);
 }
 
-void TForm12::Prepare(Game& game) {
-    move(0, 0);
+void TForm12::Prepare(Game& game, const QWidget* main) {
+    move(main && main->isVisible() ? main->pos() : QPoint(0, 0));
     LoadPictureInto(*Image1, gameFilePath(game.gameFolder(), "grafika\\smrtcool.jpg"),
                     game.frontend, PictureFit::Clip);
 }
 
-void TForm12::ShowDeath(Game& game) {
-    Prepare(game);
+void TForm12::ShowDeath(Game& game, const QWidget* main) {
+    Prepare(game, main);
     exec();
 }
 

@@ -15,10 +15,11 @@ class TForm12 : public BorderlessDialog {
     Q_OBJECT
 public:
     TForm12();
-    // Shows the screen modally until the player clicks or presses a key.
-    void ShowDeath(Game& game);
+    // Shows the screen modally, at the top left of `main` (the main window;
+    // without one, of the screen), until the player clicks or presses a key.
+    void ShowDeath(Game& game, const QWidget* main = nullptr);
     // Loads the picture and places the window, without waiting.
-    void Prepare(Game& game);
+    void Prepare(Game& game, const QWidget* main = nullptr);
 
     ClickLabel* Image1;
 

@@ -1,6 +1,7 @@
 #include "screens/TForm13.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "game/Game.h"
@@ -24,9 +25,10 @@ TForm13::TForm13() {
 }
 
 bool TForm13::Prepare(Game& game, const std::string& file, std::int32_t width,
-                      std::int32_t height, bool ownSize, const std::string& caption) {
+                      std::int32_t height, bool ownSize, const std::string& caption, bool black) {
     Label1->clear();
-    const ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Picture);
+    ModalLook look = ApplyModalLook(game.menuskin, game.skin, ModalScreen::Picture);
+    if (black) look = ModalLook{};
     clearMask();
     SetBackground(*this, qtColour(look.barva));
     Image1->move(0, 0);
@@ -48,8 +50,15 @@ bool TForm13::Prepare(Game& game, const std::string& file, std::int32_t width,
 }
 
 void TForm13::ShowPicture(Game& game, const std::string& file, std::int32_t width,
-                          std::int32_t height, bool ownSize, const std::string& caption) {
-    if (Prepare(game, file, width, height, ownSize, caption)) exec();
+                          std::int32_t height, bool ownSize, const std::string& caption,
+                          bool black) {
+    if (Prepare(game, file, width, height, ownSize, caption, black)) exec();
+}
+
+void TForm13::keyPressEvent(QKeyEvent* event) {
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape})
+        if (pressOn(*event, key, Image1)) return;
+    BorderlessDialog::keyPressEvent(event);
 }
 
 }  // namespace morvane

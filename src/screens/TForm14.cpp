@@ -78,11 +78,12 @@ void TForm14::Accept() {
     finish();
 }
 
-// Enter takes the name, in the field too (the field passes it on); Esc and
-// other keys do nothing here.
+// Enter takes the name, in the field too (the field passes it on); Esc goes
+// back to the main menu; other keys do nothing here.
 void TForm14::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) Accept();
+    else if (event->key() == Qt::Key_Escape) finish();
 }
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 // The main window showing the core's model: the page, the menu, the info
 // lines, the buttons and the countdown.
 #include <QUrl>
+#include <algorithm>
 
 #include "game/Game.h"
 #include "interpreter/ChangeLoc.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr int kMenuItemGap = 30;
 constexpr int kMenuLeft = 10;
 constexpr int kMenuItemWidth = 120;
+constexpr int kMenuRightMargin = 6;  // kept free inside the menu frame's right edge
 constexpr int kHeadingLeft = 64;
 constexpr int kHeadingCentre = 98;
 
@@ -107,7 +109,10 @@ QLabel* TForm1::makeTextBlock(std::size_t index) {
     label->setFont(font);
     SetTextColour(*label, qtColour(block.barva));
     label->adjustSize();
-    if (!block.weblink.empty() || block.odkaz > 0) label->setCursor(Qt::PointingHandCursor);
+    if (!block.weblink.empty() || block.odkaz > 0) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->setProperty(kLinkProperty, true);
+    }
     const std::string weblink = block.weblink;
     const std::int32_t odkaz = block.odkaz;
     connect(label, &ClickLabel::clicked, this, [this, weblink, odkaz] {
@@ -131,6 +136,7 @@ QLabel* TForm1::makePicture(std::size_t index) {
     }
     if (picture.odkaz > 0) {
         control->setCursor(Qt::PointingHandCursor);
+        control->setProperty(kLinkProperty, true);
         const std::int32_t odkaz = picture.odkaz;
         connect(control, &ClickLabel::clicked, this, [this, odkaz] {
             if (game_) game_->odlozenalokace = odkaz;
@@ -144,8 +150,13 @@ void TForm1::placePage() {
     sizes.reserve(page_.size());
     for (const QLabel* control : page_) sizes.push_back({control->width(), control->height()});
     const std::vector<PagePlace> places = PlacePage(game_->hlavni, sizes);
+    pageBottom_ = 0;
+    for (std::size_t i = 0; i < page_.size() && i < places.size(); ++i)
+        pageBottom_ = std::max(pageBottom_, places[i].top + sizes[i].height);
+    scroll_ = std::clamp(scroll_, lastScroll(), 0);
     for (std::size_t i = 0; i < page_.size() && i < places.size(); ++i)
         page_[i]->move(places[i].left, places[i].top + scroll_);
+    showScrollMarker();
 }
 
 // The menu labels belong to the location run that built them; after a
@@ -187,7 +198,8 @@ void TForm1::showMenu() {
         label->setFont(font);
         SetTextColour(*label, qtColour(item.barva));
         label->setText(qtText(MenuCaption(*game_, j)));
-        label->adjustSize();
+        // A long item is shortened so that its black background stays inside the frame.
+        FitWidth(*label, Shape2->width() - kMenuLeft - kMenuRightMargin);
         label->Barva1 = label->Barva2 = Qt::black;
         label->setBackground(Qt::black);
         label->link = item.cil;

@@ -29,7 +29,7 @@ void TForm1::closeSideScreens() {
 // built it.
 void TForm1::showDeath() {
     Refresh();
-    if (screens_.death) screens_.death->ShowDeath(*game_);
+    if (screens_.death) screens_.death->ShowDeath(*game_, this);
 }
 
 void TForm1::showFight() {
@@ -40,7 +40,10 @@ void TForm1::showFight() {
 void TForm1::showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                          bool ownSize, const std::string& caption) {
     Refresh();
-    if (screens_.picture) screens_.picture->ShowPicture(*game_, file, width, height, ownSize, caption);
+    // An object's picture viewed from the inventory stands on black.
+    const bool black = screens_.inventory && screens_.inventory->isVisible();
+    if (screens_.picture)
+        screens_.picture->ShowPicture(*game_, file, width, height, ownSize, caption, black);
 }
 
 void TForm1::showSave() {

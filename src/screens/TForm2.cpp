@@ -18,13 +18,15 @@ const QColor qMaroon(128, 0, 0), qNavy(0, 0, 128);
 
 struct Row {
     PriceSlot slot;
-    int x, y;  // the plus button; its caption 24 pixels right, its value 104
+    int x, y;   // the plus button; its caption 24 pixels right
+    int value;  // x of the value
 };
-// Left column: hit points, strength, speed; right column: mana, agility, energy.
+// Left column: hit points, strength, speed; right column: mana, agility,
+// energy, whose values stand further right for the longer "Obratnost".
 constexpr Row kRows[] = {
-    {PriceSlot::Zivoty, 40, 96},     {PriceSlot::Sila, 40, 120},
-    {PriceSlot::Rychlost, 40, 144},  {PriceSlot::Mana, 224, 96},
-    {PriceSlot::Obratnost, 224, 120}, {PriceSlot::Energie, 224, 144},
+    {PriceSlot::Zivoty, 40, 96, 144},     {PriceSlot::Sila, 40, 120, 144},
+    {PriceSlot::Rychlost, 40, 144, 144},  {PriceSlot::Mana, 224, 96, 344},
+    {PriceSlot::Obratnost, 224, 120, 344}, {PriceSlot::Energie, 224, 144, 344},
 };
 
 void centre(QLabel& label) { label.move(kWidth / 2 - label.width() / 2, label.y()); }
@@ -51,7 +53,7 @@ TForm2::TForm2() {
                               : row.slot == PriceSlot::Mana ? qNavy
                                                             : QColor(Qt::black);
         MakeCaption(this, qtText(AttributeCaption(row.slot)), row.x + 24, row.y, plain);
-        *values[k] = MakeCaption(this, QString(), row.x + 104, row.y, bold, colour);
+        *values[k] = MakeCaption(this, QString(), row.value, row.y, bold, colour);
         auto* plus = new ClickLabel(this);
         plus->setGeometry(row.x, row.y, 15, 15);
         plus->setCursor(Qt::PointingHandCursor);
@@ -75,6 +77,11 @@ TForm2::TForm2() {
     connect(Image8, &ClickLabel::mouseMoved, this,
             [this] { showHint(qtText(CloseHint())); });
     connect(Image8, &ClickLabel::clicked, this, &TForm2::finish);
+    keys.controls = [this] {
+        std::vector<QWidget*> all(Plus.begin(), Plus.end());
+        all.push_back(Image8);
+        return all;
+    };
 }
 
 void TForm2::Prepare(Game& game, const QWidget* main) {
@@ -117,9 +124,10 @@ void TForm2::showHint(const QString& text) {
     centre(*XPinfo);
 }
 
-// Any key typed closes the sheet; Alt+F4 does not (nor does the Alt it starts with).
+// Tab, the arrows and Enter train; any other key typed closes the sheet.
+// Alt+F4 does not (nor does the Alt it starts with).
 void TForm2::keyPressEvent(QKeyEvent* event) {
-    if (IsTypedKey(*event)) finish();
+    if (!keys.handle(*event) && IsTypedKey(*event)) finish();
 }
 
 }  // namespace morvane

@@ -63,6 +63,10 @@ TForm8::TForm8(Game& game, Host& host, Screens screens)
     Image6->setGeometry(8, 328, 220, 63);
     Label1 = new QLabel(this);
     Label2 = new QLabel(this);
+    keys.controls = [this] { return std::vector<QWidget*>(Buttons.begin(), Buttons.end()); };
+    // A button reached by the keyboard shows its hover picture alone.
+    keys.onReach = [this](QWidget*) { Image1MouseMove(); };
+    setFocusPolicy(Qt::StrongFocus);
     for (QLabel* label : {Label1, Label2}) {
         label->setTextFormat(Qt::PlainText);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -159,6 +163,12 @@ void TForm8::Image1MouseMove() {
 void TForm8::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (event->key() == Qt::Key_Escape) Label4Click();
+    else keys.handle(*event);
+}
+
+void TForm8::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!keys.reached()) keys.reach(Buttons[0], false);
 }
 
 // Alt+F4 is swallowed; the menu ends through its quit button or Esc.

@@ -1,9 +1,12 @@
 #pragma once
 // The main menu, the program's first window: the game's title and author and
 // four picture buttons (new game, load position, about, quit) in a small
-// borderless window in the middle of the screen.
+// borderless window in the middle of the screen. The keyboard walks the
+// buttons from the new-game one; Enter chooses, Esc quits.
 #include <QWidget>
 #include <array>
+
+#include "screens/KeyWalk.h"
 
 class QLabel;
 
@@ -47,10 +50,13 @@ public:
     QLabel* Label1;      // game title
     QLabel* Label2;      // author line
     std::array<bool, 4> hover{};
+    KeyWalk keys{*this};
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void loadPicture(ClickLabel& control, const char* name);

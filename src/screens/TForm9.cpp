@@ -49,6 +49,14 @@ TForm9::TForm9(Game& game, Host& host) : game_(game), host_(host) {
     });
     Verze = new QLabel(QStringLiteral("verze 4.10d"), this);
     Verze->move(0, 300);
+    Klavesy = new QLabel(QStringLiteral("Klávesy: 1–9 a 0 volí z menu,\n"
+                                        "Tab a Enter odkazy, šipky posun,\n"
+                                        "P postava, V vybavení,\n"
+                                        "N nápověda, A audio"),
+                         this);
+    Klavesy->setAlignment(Qt::AlignHCenter);
+    Klavesy->move(0, 236);
+    Klavesy->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QLabel* label : Captions) label->setAttribute(Qt::WA_TransparentForMouseEvents);
     Verze->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (ClickLabel* picture : {Image1, Image2}) connect(picture, &ClickLabel::clicked, this, &TForm9::finish);
@@ -66,6 +74,7 @@ void TForm9::Prepare(QPoint at) {
     Style(*Odkaz, game_.menuskin.font_odkaz);
     if (!address().isEmpty()) Odkaz->setCursor(Qt::PointingHandCursor);
     Style(*Verze, game_.menuskin.font_verze);
+    Style(*Klavesy, game_.menuskin.font_verze);
     clearMask();
     CutOutColour(*this, QColor(255, 0, 255));
 }

@@ -34,6 +34,7 @@ public:
     std::array<QLabel*, 5> Captions{};
     ClickLabel* Odkaz;
     QLabel* Verze;
+    QLabel* Klavesy;  // the keys of the main window
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -37,6 +37,11 @@ TInventory::TInventory() {
     Image2->setCursor(Qt::PointingHandCursor);
     connect(Image2, &ClickLabel::mouseMoved, this, [this] { act(HoverInventoryClose, false); });
     connect(Image2, &ClickLabel::clicked, this, &TInventory::finish);
+    keys.controls = [this] {
+        std::vector<QWidget*> all(lines_.begin(), lines_.end());
+        all.push_back(Image2);
+        return all;
+    };
 }
 
 void TInventory::Prepare(Game& game, const QWidget* main) {
@@ -117,9 +122,10 @@ void TInventory::act(const std::function<void(Game&)>& operation, bool lists) {
     if (runOnGame(operation)) Refresh(lists);
 }
 
-// Any key typed closes the inventory, as its close button does.
+// Tab, the arrows and Enter play the lines; any other key typed closes the
+// inventory, as its close button does.
 void TInventory::keyPressEvent(QKeyEvent* event) {
-    if (IsTypedKey(*event)) finish();
+    if (!keys.handle(*event) && IsTypedKey(*event)) finish();
 }
 
 }  // namespace morvane

@@ -35,6 +35,11 @@ TObchod::TObchod() {
     Image2->setCursor(Qt::PointingHandCursor);
     connect(Image2, &ClickLabel::mouseMoved, this, [this] { act(HoverShopClose); });
     connect(Image2, &ClickLabel::clicked, this, &TObchod::finish);
+    keys.controls = [this] {
+        std::vector<QWidget*> all(goods_.begin(), goods_.end());
+        all.push_back(Image2);
+        return all;
+    };
 }
 
 void TObchod::Prepare(Game& game, const QWidget* main) {
@@ -90,7 +95,13 @@ void TObchod::act(void (*operation)(Game&)) {
     Refresh();
 }
 
-// Typed keys don't close the shop.
-void TObchod::keyPressEvent(QKeyEvent*) {}
+// Digits buy the good of that line, Esc closes; other keys do nothing.
+void TObchod::keyPressEvent(QKeyEvent* event) {
+    if (const int k = ChoiceNumber(*event); k > 0) {
+        if (static_cast<std::size_t>(k) <= goods_.size()) KeyWalk::Press(goods_[k - 1]);
+        return;
+    }
+    if (!pressOn(*event, Qt::Key_Escape, Image2)) keys.handle(*event);
+}
 
 }  // namespace morvane

@@ -40,6 +40,11 @@ TProdej::TProdej() {
     Image2->setGeometry(368, 16, 25, 26);
     Image2->setCursor(Qt::PointingHandCursor);
     connect(Image2, &ClickLabel::clicked, this, &TProdej::finish);
+    keys.controls = [this] {
+        std::vector<QWidget*> all(lines_.begin(), lines_.end());
+        all.push_back(Image2);
+        return all;
+    };
 }
 
 void TProdej::Prepare(Game& game, const QWidget* main) {
@@ -93,7 +98,16 @@ void TProdej::Refresh() {
     }
 }
 
-// Typed keys don't close the window.
-void TProdej::keyPressEvent(QKeyEvent*) {}
+// Digits sell from the k-th line shown, Esc closes; other keys do nothing.
+void TProdej::keyPressEvent(QKeyEvent* event) {
+    if (const int k = ChoiceNumber(*event); k > 0) {
+        std::vector<TLELabel*> shown;
+        for (TLELabel* line : lines_)
+            if (line->isVisible()) shown.push_back(line);
+        if (static_cast<std::size_t>(k) <= shown.size()) KeyWalk::Press(shown[k - 1]);
+        return;
+    }
+    if (!pressOn(*event, Qt::Key_Escape, Image2)) keys.handle(*event);
+}
 
 }  // namespace morvane

@@ -66,10 +66,10 @@ void TSaveForm::Image2Click() {
 
 void TSaveForm::Image3Click() { finish(); }
 
-// Keys belong to the name field; Alt+F4 does nothing.
+// Keys belong to the name field, Enter saves, Esc cancels; Alt+F4 does nothing.
 void TSaveForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) return;
-    BorderlessDialog::keyPressEvent(event);
+    if (!pressOn(*event, Qt::Key_Escape, Image3)) BorderlessDialog::keyPressEvent(event);
 }
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #include "screens/TSouboj.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "base/Win1250.h"
@@ -56,6 +57,24 @@ TSouboj::TSouboj() {
     Shape1->setGeometry(0, 458, 657, 113);
     createValueArea();
     createReportArea();
+    keys.controls = [this] {
+        std::vector<QWidget*> all(actions_.begin(), actions_.end());
+        all.push_back(Label29);
+        all.push_back(Label11);
+        all.insert(all.end(), list_.begin(), list_.end());
+        return all;
+    };
+}
+
+void TSouboj::keyPressEvent(QKeyEvent* event) {
+    if (const int k = ChoiceNumber(*event); k > 0) {
+        if (static_cast<std::size_t>(k) <= actions_.size()) KeyWalk::Press(actions_[k - 1]);
+        return;
+    }
+    if (pressOn(*event, Qt::Key_P, Label29) || pressOn(*event, Qt::Key_K, Label11) ||
+        pressOn(*event, Qt::Key_Escape, Image1))
+        return;
+    GameScreen::keyPressEvent(event);
 }
 
 void TSouboj::createValueArea() {

@@ -47,6 +47,9 @@ public:
     const std::vector<TLELabel*>& listLabels() const { return list_; }
 
 protected:
+    // Digits choose an attack, P and K open the item and spell lists, Tab
+    // walks everything, Esc clicks the picture (which ends a fight that is over).
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     // Every move over an action or list line shows its hover again, so the
     // ranges and unmet conditions follow what a round or an item changed.

@@ -1,7 +1,9 @@
 // The bundled demo gamebook played through the real windows: the committed
-// routes of the terminal front end, each move done as the mouse would do it
-// on whatever window is on top, reach every ending and the death.
+// routes of the terminal front end, each move done on whatever window is on
+// top, once with the mouse and once with the keyboard alone, reach every
+// ending and the death.
 #include <gtest/gtest.h>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QThread>
 #include <cctype>
@@ -15,6 +17,7 @@
 #include "character/SellScreen.h"
 #include "game/Game.h"
 #include "screens/Controls.h"
+#include "screens/KeyWalk.h"
 #include "screens/ScreenFixture.h"
 #include "screens/TForm12.h"
 #include "screens/TForm13.h"
@@ -69,14 +72,40 @@ struct Seen {
     bool death = false;
 };
 
+enum class Input { Mouse, Keyboard };
+
+// A key typed on the window on top: it goes to the control with the input
+// focus, and from there to the window if the control leaves it.
+void Type(QWidget* top, int key, const QString& text = {}) {
+    QWidget* to = top->focusWidget() ? top->focusWidget() : top;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(to, &press);
+}
+
+bool TypeDigit(QWidget* top, int k) {
+    if (k < 1 || k > 10) return false;
+    const int digit = k % 10;
+    Type(top, Qt::Key_0 + digit, QString::number(digit));
+    return true;
+}
+
+// Tab until the walk reaches `target`, then Enter.
+bool TabTo(QWidget* top, const KeyWalk& keys, QWidget* target) {
+    if (!target) return false;
+    for (int tabs = 0; tabs < 200 && keys.reached() != target; ++tabs) Type(top, Qt::Key_Tab);
+    if (keys.reached() != target) return false;
+    Type(top, Qt::Key_Return);
+    return true;
+}
+
 // Plays a route one move per timer shot. A move may open a modal window whose
 // loop then runs the next shot, or return to the loop it came from; either
 // way the shot waits until every window that closed has left its loop, so a
 // move never lands while the core is still finishing the previous one.
 class RoutePlayer {
 public:
-    RoutePlayer(Program& program, std::vector<std::string> moves)
-        : p_(program), moves_(std::move(moves)) {
+    RoutePlayer(Program& program, std::vector<std::string> moves, Input input)
+        : p_(program), moves_(std::move(moves)), input_(input) {
         // The core may open another window as one closes; an aborted route
         // keeps closing them until the test's own click has returned.
         closer_.setInterval(5);
@@ -123,7 +152,9 @@ private:
         if (played + 1 == moves_.size()) note(top);
         const std::string move = moves_[played++];
         schedule(0);
-        if (!perform(top, Words(move)))
+        const bool done = input_ == Input::Mouse ? perform(top, Words(move))
+                                                 : performByKeys(top, Words(move));
+        if (!done)
             abort("move " + std::to_string(played) + " '" + move + "' has no control on " +
                   (top ? top->metaObject()->className() : "no window"));
     }
@@ -180,6 +211,39 @@ private:
         return false;
     }
 
+    // The same moves, typed.
+    bool performByKeys(QWidget* top, const std::vector<std::string>& w) {
+        const std::string verb = w.empty() ? "" : w[0];
+        if (top == &p_.death()) return note(top), Type(top, Qt::Key_Space), true;
+        if (top == &p_.name() && verb == "name") return Type(top, Qt::Key_Return), true;
+        if (top == &p_.main()) {
+            if (const std::int32_t k = Arg(w, 0); k >= 1 && w.size() == 1) return TypeDigit(top, k);
+            if (verb == "inventory") return Type(top, Qt::Key_V), true;
+            if (verb == "tick") return onMain(verb, w);
+        }
+        if (top == &p_.fight()) {
+            TSouboj& fight = p_.fight();
+            if (verb == "attack") {
+                const auto& attacks = fight.actionLabels();
+                for (std::size_t p = 0; p < attacks.size(); ++p)
+                    if (attacks[p]->idx == Arg(w, 1)) return TypeDigit(top, static_cast<int>(p) + 1);
+                return false;
+            }
+            if (verb == "item") {
+                Type(top, Qt::Key_P);
+                return TabTo(top, fight.keys, entry(fight.listLabels(), Arg(w, 1)));
+            }
+        }
+        if (top == &p_.shop() && verb == "buy") return TypeDigit(top, Arg(w, 1));
+        if (top == &p_.save() && verb == "save") return Type(top, Qt::Key_Return), true;
+        if (top == &p_.inventory() && verb != "close") {
+            TLELabel* line = inventoryLine(w);
+            return TabTo(top, p_.inventory().keys, line);
+        }
+        if (verb == "close") return Type(top, Qt::Key_Escape), true;
+        return false;
+    }
+
     bool onMain(const std::string& verb, const std::vector<std::string>& w) {
         TForm1& main = p_.main();
         if (const std::int32_t k = Arg(w, 0); k >= 1 && w.size() == 1) {
@@ -211,9 +275,15 @@ private:
     }
 
     bool onInventory(const std::string& verb, const std::vector<std::string>& w) {
+        if (verb == "close") return press(p_.inventory().Image2);
+        return press(inventoryLine(w));
+    }
+
+    // The line a use or an equip is about; the lines stand column after
+    // column: objects, items, weapons, armours.
+    TLELabel* inventoryLine(const std::vector<std::string>& w) {
+        const std::string verb = w.empty() ? "" : w[0];
         TInventory& inventory = p_.inventory();
-        if (verb == "close") return press(inventory.Image2);
-        // The lines stand column after column: objects, items, weapons, armours.
         const InventoryView v = DescribeInventory(p_.game());
         const std::vector<InventoryLine>* columns[] = {&v.objekty, &v.predmety, &v.zbrane,
                                                        &v.zbroje};
@@ -225,19 +295,20 @@ private:
             column = 2, n = Arg(w, 2);
         else if (verb == "equip" && w.size() == 3 && w[1] == "zbroj")
             column = 3, n = Arg(w, 2);
-        if (column < 0) return false;
+        if (column < 0) return nullptr;
         std::size_t at = 0;
         for (int c = 0; c < column; ++c) at += columns[c]->size();
         for (const InventoryLine& line : *columns[column]) {
             if (line.cislo == n && at < inventory.lines().size())
-                return inventory.lines()[at]->idx == n && press(inventory.lines()[at]);
+                return inventory.lines()[at]->idx == n ? inventory.lines()[at] : nullptr;
             ++at;
         }
-        return false;
+        return nullptr;
     }
 
     Program& p_;
     std::vector<std::string> moves_;
+    Input input_;
     QTimer closer_;
     QObject context_;  // shots still waiting die with the player
 };
@@ -253,8 +324,7 @@ void PrintTo(const Ending& e, std::ostream* out) { *out << e.route; }
 
 class DemoWindow : public ::testing::TestWithParam<Ending> {};
 
-TEST_P(DemoWindow, RoutePlayedByMouseReachesItsEnding) {
-    const Ending& e = GetParam();
+void PlayRoute(const Ending& e, Input input) {
     TempFolder demo;
     fs::copy(kDemo, demo.path(), fs::copy_options::recursive);
     RecordingHost host;
@@ -266,9 +336,15 @@ TEST_P(DemoWindow, RoutePlayedByMouseReachesItsEnding) {
 
     const std::vector<std::string> moves = Route(e.route);
     ASSERT_FALSE(moves.empty());
-    RoutePlayer player(program, moves);
+    RoutePlayer player(program, moves, input);
     player.start(20000);
-    Click(program.menu().Buttons[0]);  // new game; returns when the program has ended
+    // New game; returns when the program has ended.
+    if (input == Input::Mouse) {
+        Click(program.menu().Buttons[0]);
+    } else {
+        program.show();  // the new-game button is reached as the menu shows
+        Type(&program.menu(), Qt::Key_Return);
+    }
     player.stop();
 
     ASSERT_EQ(player.failure, "");
@@ -285,6 +361,12 @@ TEST_P(DemoWindow, RoutePlayedByMouseReachesItsEnding) {
     EXPECT_EQ(s.penize, e.penize);
     EXPECT_EQ(s.zkusenosti, e.zkusenosti);
     EXPECT_EQ(s.zivoty, e.zivoty);
+}
+
+TEST_P(DemoWindow, RoutePlayedByMouseReachesItsEnding) { PlayRoute(GetParam(), Input::Mouse); }
+
+TEST_P(DemoWindow, RoutePlayedByKeyboardReachesItsEnding) {
+    PlayRoute(GetParam(), Input::Keyboard);
 }
 
 INSTANTIATE_TEST_SUITE_P(

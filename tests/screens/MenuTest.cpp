@@ -19,14 +19,6 @@ constexpr const char* kStory = "<1>\n<TEXT OBSAH=\"Začátek\"><M T=\"Dál\" X=\
 
 QColor TopLeft(const QLabel* picture) { return picture->pixmap().toImage().pixelColor(0, 0); }
 
-// Closes whatever modal window is still open if a test goes wrong, so that
-// it fails instead of waiting for ever.
-void Watchdog() {
-    QTimer::singleShot(5000, [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
-    });
-}
 
 }  // namespace
 
@@ -44,7 +36,7 @@ TEST(MainMenu, NewGameGoesThroughNameEntryIntoTheMainWindow) {
 
     QString page, offered;
     std::string hero;
-    Watchdog();
+    Watchdog watchdog;
     QTimer::singleShot(0, [&] {
         TForm14& name = program.name();
         offered = name.Edit1->text();
@@ -124,7 +116,7 @@ TEST(MainMenu, AboutBoxClosesOnAKeyAndOpensNoAddress) {
     Screens s(kStory);
     Program& program = s.create();
     TForm9& about = program.about();
-    Watchdog();
+    Watchdog watchdog;
     bool shown = false, afterLink = false, afterAltF4 = false;
     QTimer::singleShot(0, [&] {
         shown = about.isVisible();

@@ -44,6 +44,19 @@ private:
     QObject context_;  // a closing still waiting dies with the test
 };
 
+// Closes whatever modal window is still open if a test goes wrong, so that
+// it fails instead of waiting for ever. It ends with the test: one left
+// running would close the windows of a later test.
+struct Watchdog {
+    Watchdog() {
+        QTimer::singleShot(5000, &context, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
+        });
+    }
+    QObject context;
+};
+
 // A one-colour picture file; the format follows the extension.
 inline void WritePicture(const std::filesystem::path& file, QColor colour, int w = 20, int h = 10) {
     std::filesystem::create_directories(file.parent_path());
