@@ -16,10 +16,10 @@ std::optional<TMyPlugin> parseConstantLine(std::string_view text) {
 }
 
 // Reads data/konstanty.vrn line by line into seznamkonstant.
-void LoadConstants(StoryStore& store, Frontend& frontend) {
+void LoadConstants(StoryStore& store, Reporter& reporter) {
     store.seznamkonstant.clear();
     store.cache.settled = false;
-    const GameText file = ReadGameFile(store.soubory, frontend, "konstanty");
+    const GameText file = ReadGameFile(store.soubory, reporter, "konstanty");
     if (!file) return;
     for (const auto& line : splitLines(file.text)) {
         if (auto constant = parseConstantLine(line)) store.seznamkonstant.push_back(*constant);

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "interpreter/Frontend.h"
+#include "base/Reporter.h"
 #include "parser/StoryStore.h"
 
 namespace morvane {
@@ -19,7 +19,7 @@ std::optional<TMyPlugin> parseConstantLine(std::string_view line);
 
 // Fills seznamkonstant from data/konstanty.vrn in line order (a repeated name
 // adds a second entry); no file, no constants.
-void LoadConstants(StoryStore& store, Frontend& frontend);
+void LoadConstants(StoryStore& store, Reporter& reporter);
 
 // Replaces, constant by constant in list order, every occurrence of its name
 // in `text` by its value (exact case), and returns the number of

@@ -50,11 +50,11 @@ bool writeCopy(const fs::path& copy, const std::string& body) {
 // Opens fileName below the current podadresar: unscrambled when its scrambled
 // folder exists, else the plain file. `damaged` is the message for a file
 // that fails its check.
-OpenedFile openBelow(GameFiles& files, Frontend& frontend, const std::string& fileName,
+OpenedFile openBelow(GameFiles& files, Reporter& reporter, const std::string& fileName,
                      const std::string& damaged) {
     if (folderExists(scrambledFolder(files))) {
         const FileStatus status = UnscrambleFile(files, fileName, files.nazevhry);
-        if (status == FileStatus::Damaged) frontend.showMessage(damaged);
+        if (status == FileStatus::Damaged) reporter.showMessage(damaged);
         const fs::path copy = tempFolder(files) / onDisk(fileName);
         if (status != FileStatus::Ok) return {status, {}, false};
         if (!fileExists(copy)) return {FileStatus::Unreadable, {}, false};
@@ -83,22 +83,22 @@ GameText readOpened(GameFiles& files, const OpenedFile& opened, std::string_view
 
 }  // namespace
 
-OpenedFile OpenGameFile(GameFiles& files, Frontend& frontend, std::string_view name) {
+OpenedFile OpenGameFile(GameFiles& files, Reporter& reporter, std::string_view name) {
     files.adresar = kDataFolder;
     files.podadresar.clear();
     const std::string fileName = std::string(name) + kExtension;
     if (!isPlainName(name)) return {};
-    return openBelow(files, frontend, fileName, cz("Chybné soubory - ") + fileName + " !");
+    return openBelow(files, reporter, fileName, cz("Chybné soubory - ") + fileName + " !");
 }
 
-OpenedFile OpenLibraryFile(GameFiles& files, Frontend& frontend, std::string_view name) {
+OpenedFile OpenLibraryFile(GameFiles& files, Reporter& reporter, std::string_view name) {
     files.adresar = kDataFolder;
     files.podadresar = kLibraryFolder;
     std::error_code ignored;
     fs::create_directories(dataFolder(files) / files.podadresar, ignored);
     const std::string fileName = std::string(name) + kExtension;
     if (!isPlainName(name)) return {};
-    return openBelow(files, frontend, fileName, cz("Chybné soubory v ") + fileName + " !");
+    return openBelow(files, reporter, fileName, cz("Chybné soubory v ") + fileName + " !");
 }
 
 FileStatus UnscrambleFile(GameFiles& files, std::string_view fileName, std::string_view pass) {
@@ -126,12 +126,12 @@ void RemoveTempCopy(GameFiles& files, std::string_view name) {
     removeQuietly(tempFolder(files));
 }
 
-GameText ReadGameFile(GameFiles& files, Frontend& frontend, std::string_view name) {
-    return readOpened(files, OpenGameFile(files, frontend, name), name);
+GameText ReadGameFile(GameFiles& files, Reporter& reporter, std::string_view name) {
+    return readOpened(files, OpenGameFile(files, reporter, name), name);
 }
 
-GameText ReadLibraryFile(GameFiles& files, Frontend& frontend, std::string_view name) {
-    return readOpened(files, OpenLibraryFile(files, frontend, name), name);
+GameText ReadLibraryFile(GameFiles& files, Reporter& reporter, std::string_view name) {
+    return readOpened(files, OpenLibraryFile(files, reporter, name), name);
 }
 
 }  // namespace morvane

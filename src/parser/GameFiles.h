@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "interpreter/Frontend.h"
+#include "base/Reporter.h"
 
 namespace morvane {
 
@@ -40,12 +40,12 @@ struct OpenedFile {
 // form when the game is scrambled. A damaged scrambled file shows
 // "Chybné soubory - NAME.vrn !". A missing file is no message: callers go on
 // without it, scrambled game or not.
-OpenedFile OpenGameFile(GameFiles& files, Frontend& frontend, std::string_view name);
+OpenedFile OpenGameFile(GameFiles& files, Reporter& reporter, std::string_view name);
 
 // Opens include library data/knihovny/NAME.vrn (creating data/knihovny when
 // absent), or unscrambles it from data/zasifrovane/knihovny/. A damaged one
 // shows "Chybné soubory v NAME.vrn !".
-OpenedFile OpenLibraryFile(GameFiles& files, Frontend& frontend, std::string_view name);
+OpenedFile OpenLibraryFile(GameFiles& files, Reporter& reporter, std::string_view name);
 
 // Writes the plain copy of adresar/zasifrovane/podadresar/fileName (name with
 // extension) to adresar/podadresar/temp/fileName. Ok only when the header
@@ -64,9 +64,9 @@ struct GameText {
 
 // Opens a game file, reads it as text and removes its working copy, also
 // when reading fails.
-GameText ReadGameFile(GameFiles& files, Frontend& frontend, std::string_view name);
+GameText ReadGameFile(GameFiles& files, Reporter& reporter, std::string_view name);
 
 // The same for an include library.
-GameText ReadLibraryFile(GameFiles& files, Frontend& frontend, std::string_view name);
+GameText ReadLibraryFile(GameFiles& files, Reporter& reporter, std::string_view name);
 
 }  // namespace morvane

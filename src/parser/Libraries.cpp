@@ -18,8 +18,8 @@ constexpr std::size_t kMaxRounds = 10000;
 constexpr std::size_t kMaxGrowth = std::size_t{256} << 20;
 constexpr std::size_t kExcerptLength = 60;
 
-void reportOnce(StoryStore& store, Frontend& frontend, const std::string& text) {
-    if (store.cache.reported.insert(text).second) frontend.showMessage(text);
+void reportOnce(StoryStore& store, Reporter& reporter, const std::string& text) {
+    if (store.cache.reported.insert(text).second) reporter.showMessage(text);
 }
 
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -73,13 +73,13 @@ std::string excerpt(std::string_view text, std::size_t at) {
 
 // The library text that replaces directive `name`, or nothing when the
 // directive must stay (it includes itself); reports that once.
-std::optional<std::string> libraryText(StoryStore& store, Frontend& frontend,
+std::optional<std::string> libraryText(StoryStore& store, Reporter& reporter,
                                        const std::string& name) {
     if (store.cache.cyclic.count(name)) return std::nullopt;
-    const std::size_t lib = UseLibrary(store, frontend, name);
+    const std::size_t lib = UseLibrary(store, reporter, name);
     if (includesItself(store, name)) {
         store.cache.cyclic.insert(name);
-        reportOnce(store, frontend, cz("Knihovna ") + name + cz(" vkládá sama sebe !"));
+        reportOnce(store, reporter, cz("Knihovna ") + name + cz(" vkládá sama sebe !"));
         return std::nullopt;
     }
     return store.seznamknihoven[lib].obsah;
@@ -95,32 +95,32 @@ std::optional<std::size_t> FindLibrary(const StoryStore& store, const std::strin
 }
 
 // Reads a library file line by line and joins the lines.
-std::size_t LoadLibrary(StoryStore& store, Frontend& frontend, const std::string& name) {
-    const GameText file = ReadLibraryFile(store.soubory, frontend, name);
+std::size_t LoadLibrary(StoryStore& store, Reporter& reporter, const std::string& name) {
+    const GameText file = ReadLibraryFile(store.soubory, reporter, name);
     std::string obsah;
     if (file) {
         for (const auto& line : splitLines(file.text)) obsah += line;
     } else {
         obsah = "Nenalezena knihovna " + name + " !!!!";
-        if (file.status != FileStatus::Damaged) frontend.showMessage(obsah);
+        if (file.status != FileStatus::Damaged) reporter.showMessage(obsah);
     }
     store.seznamknihoven.push_back({name, std::move(obsah)});
     return store.seznamknihoven.size() - 1;
 }
 
-std::size_t UseLibrary(StoryStore& store, Frontend& frontend, const std::string& name) {
+std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string& name) {
     if (const auto lib = FindLibrary(store, name)) return *lib;
-    return LoadLibrary(store, frontend, name);
+    return LoadLibrary(store, reporter, name);
 }
 
 // Directives that can't be expanded are stepped over: `from` marks the first
 // place where a directive may still be expanded.
-std::size_t ExpandLibraries(StoryStore& store, Frontend& frontend, std::string& text) {
+std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text) {
     const std::size_t sizeLimit = text.size() + kMaxGrowth;
     std::size_t from = 0, rounds = 0, replaced = 0;
     for (std::size_t at; (at = text.find(kDirective, from)) != std::string::npos;) {
         if (++rounds > kMaxRounds || text.size() > sizeLimit) {
-            reportOnce(store, frontend,
+            reportOnce(store, reporter,
                        cz("Knihovny se vkládají donekonečna, vkládání zastaveno !"));
             break;
         }
@@ -128,11 +128,11 @@ std::size_t ExpandLibraries(StoryStore& store, Frontend& frontend, std::string& 
         const std::string pattern = kDirective + name.value_or("") + ";";
         const std::size_t first = name ? findCaseless(text, pattern) : std::string::npos;
         if (first == std::string::npos) {
-            reportOnce(store, frontend, cz("Chybně zapsaná knihovna: ") + excerpt(text, at));
+            reportOnce(store, reporter, cz("Chybně zapsaná knihovna: ") + excerpt(text, at));
             from = at + 1;
             continue;
         }
-        const auto obsah = libraryText(store, frontend, *name);
+        const auto obsah = libraryText(store, reporter, *name);
         if (!obsah) {
             from = at + 1;
             continue;

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "screens/QtText.h"
 #include "shell/Picture.h"
 

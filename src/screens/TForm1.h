@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "shell/AudioCommands.h"
 
 class QLabel;
