@@ -7,7 +7,7 @@
 
 #include "base/Platform.h"
 #include "game/Game.h"
-#include "parser/Substitute.h"
+#include "interpreter/Substitute.h"
 // The benchmark needs a front end but never shows anything: the test fake serves.
 #include "../tests/support/FakeFrontend.h"
 

@@ -12,7 +12,7 @@
 
 #include "base/Platform.h"
 #include "game/Game.h"
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "shell/AudioBackend.h"
 
 namespace morvane::fuzz {

@@ -2,6 +2,7 @@
 #include "FuzzSupport.h"
 #include "base/ScriptError.h"
 #include "parser/Condition.h"
+#include "interpreter/ConditionEvaluate.h"
 
 using namespace morvane;
 

@@ -3,6 +3,7 @@
 #include "base/GameEnded.h"
 #include "base/ScriptError.h"
 #include "parser/Effect.h"
+#include "character/HeroEffects.h"
 
 using namespace morvane;
 

@@ -2,6 +2,7 @@
 #include "FuzzSupport.h"
 #include "base/ScriptError.h"
 #include "parser/Expression.h"
+#include "interpreter/Formula.h"
 
 using namespace morvane;
 

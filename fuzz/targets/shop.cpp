@@ -1,7 +1,7 @@
 // The shop file, read into a game whose tables are the demo's.
 #include "FuzzSupport.h"
 #include "character/ShopFile.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 
 using namespace morvane;
 

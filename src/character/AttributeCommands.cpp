@@ -5,6 +5,7 @@
 
 #include "base/Numbers.h"
 #include "base/Win1250.h"
+#include "character/HeroEffects.h"
 #include "game/Game.h"
 #include "interpreter/Info.h"
 #include "parser/Effect.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "character/Gear.h"
+#include "character/HeroEffects.h"
 #include "game/Game.h"
 #include "parser/Effect.h"
 

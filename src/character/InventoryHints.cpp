@@ -9,6 +9,7 @@
 #include "character/EntryTexts.h"
 #include "character/Inventory.h"
 #include "character/InventoryEntries.h"
+#include "interpreter/ConditionEvaluate.h"
 #include "parser/Condition.h"
 
 namespace morvane {

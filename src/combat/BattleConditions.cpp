@@ -5,6 +5,7 @@
 #include "base/Win1250.h"
 #include "base/WordWrap.h"
 #include "content/ContentRecords.h"
+#include "interpreter/ConditionEvaluate.h"
 #include "parser/Condition.h"
 
 namespace morvane {

@@ -6,6 +6,7 @@
 
 #include "base/Numbers.h"
 #include "base/Win1250.h"
+#include "character/HeroEffects.h"
 #include "combat/BattleConditions.h"
 #include "combat/BattleRound.h"
 #include "game/Game.h"

@@ -4,10 +4,12 @@
 
 #include "base/Numbers.h"
 #include "base/Win1250.h"
+#include "character/HeroEffects.h"
 #include "combat/BattleConditions.h"
 #include "combat/BattleEffect.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "game/Game.h"
+#include "interpreter/Formula.h"
 #include "parser/Effect.h"
 #include "parser/Expression.h"
 

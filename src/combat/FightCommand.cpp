@@ -6,7 +6,7 @@
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
 #include "combat/BattleConditions.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "game/Game.h"
 #include "interpreter/Info.h"
 #include "parser/Expression.h"

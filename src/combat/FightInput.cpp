@@ -8,6 +8,7 @@
 #include "combat/BattleRound.h"
 #include "combat/FightView.h"
 #include "game/Game.h"
+#include "interpreter/Formula.h"
 #include "parser/Expression.h"
 
 namespace morvane {

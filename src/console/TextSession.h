@@ -11,7 +11,7 @@
 
 #include "base/Platform.h"
 #include "console/TextOptions.h"
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "nlohmann/json.hpp"
 
 namespace morvane {

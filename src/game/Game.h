@@ -18,7 +18,7 @@
 #include "combat/FightRecord.h"
 #include "combat/FightState.h"
 #include "content/ContentRecords.h"
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "interpreter/GameStateRecord.h"
 #include "interpreter/Page.h"
 #include "parser/Command.h"

@@ -2,7 +2,7 @@
 
 #include "character/Equipment.h"
 #include "character/Hero.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "game/Game.h"
 #include "interpreter/ChangeLoc.h"
 #include "parser/Constants.h"

@@ -4,10 +4,11 @@
 #include "base/ScriptError.h"
 #include "game/Game.h"
 #include "interpreter/CommandTable.h"
+#include "interpreter/ConditionEvaluate.h"
 #include "interpreter/Info.h"
+#include "interpreter/Location.h"
+#include "interpreter/Substitute.h"
 #include "parser/Condition.h"
-#include "parser/Location.h"
-#include "parser/Substitute.h"
 
 namespace morvane {
 namespace {

@@ -19,10 +19,10 @@ std::optional<TMyPlugin> parseConstantLine(std::string_view text) {
 }
 
 // Reads data/konstanty.vrn line by line into seznamkonstant.
-void LoadConstants(StoryStore& store, Frontend& frontend) {
+void LoadConstants(StoryStore& store, Reporter& reporter) {
     store.seznamkonstant.clear();
     UnsettleStory(store);
-    const GameText file = ReadGameFile(store.soubory, frontend, "konstanty");
+    const GameText file = ReadGameFile(store.soubory, reporter, "konstanty");
     if (!file) return;
     for (const auto& line : splitLines(file.text)) {
         if (auto constant = parseConstantLine(line)) store.seznamkonstant.push_back(*constant);
@@ -61,7 +61,7 @@ std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
 
 }  // namespace
 
-std::size_t ApplyConstants(StoryStore& store, Frontend& frontend, std::string& text) {
+std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text) {
     const std::vector<bool> cyclic = cyclicConstants(store.seznamkonstant);
     std::size_t replaced = 0;
     for (std::size_t i = 0; i < store.seznamkonstant.size(); ++i) {
@@ -70,7 +70,7 @@ std::size_t ApplyConstants(StoryStore& store, Frontend& frontend, std::string& t
             if (store.cache.cyclicConstantsApplied) continue;
             const std::string report =
                 cz("Konstanta ") + constant.nazev + cz(" obsahuje sama sebe, použije se jen jednou !");
-            if (store.cache.reported.insert(report).second) frontend.showMessage(report);
+            if (store.cache.reported.insert(report).second) reporter.showMessage(report);
         }
         // A value equal to its name changes nothing and must not count as a change.
         if (constant.obsah != constant.nazev)

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "interpreter/Frontend.h"
+#include "base/Reporter.h"
 #include "parser/StoryStore.h"
 
 namespace morvane {
@@ -19,7 +19,7 @@ std::optional<TMyPlugin> parseConstantLine(std::string_view line);
 
 // Fills seznamkonstant from data/konstanty.vrn in line order (a repeated name
 // adds a second entry); no file, no constants.
-void LoadConstants(StoryStore& store, Frontend& frontend);
+void LoadConstants(StoryStore& store, Reporter& reporter);
 
 // Replaces, constant by constant in list order, every occurrence of its name
 // in `text` by its value (exact case), and returns the number of
@@ -28,6 +28,6 @@ void LoadConstants(StoryStore& store, Frontend& frontend);
 // constants) is reported once and applied in the first pass only, until the
 // story or the constants change: otherwise every location load would grow
 // the story again.
-std::size_t ApplyConstants(StoryStore& store, Frontend& frontend, std::string& text);
+std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text);
 
 }  // namespace morvane

@@ -32,7 +32,7 @@ std::optional<std::string> readInside(const GameFiles& files, const fs::path& re
 // Reads `fileName` of data/`sub`: unscrambled when the scrambled folder
 // exists, else the plain file. `damaged` is the message for a file that fails
 // its check.
-GameText readBelow(const GameFiles& files, Frontend& frontend, const fs::path& sub,
+GameText readBelow(const GameFiles& files, Reporter& reporter, const fs::path& sub,
                    const std::string& fileName, const std::string& damaged) {
     const fs::path scrambled = fs::path("data") / "zasifrovane" / sub;
     if (folderExists(files.gameFolder / scrambled)) {
@@ -40,7 +40,7 @@ GameText readBelow(const GameFiles& files, Frontend& frontend, const fs::path& s
         if (!bytes) return {};
         UnscrambledText plain = unscrambleText(*bytes, files.nazevhry.size());
         if (plain.header != files.nazevhry) {
-            frontend.showMessage(damaged);
+            reporter.showMessage(damaged);
             return {FileStatus::Damaged, {}};
         }
         return {FileStatus::Ok, std::move(plain.body)};
@@ -52,16 +52,16 @@ GameText readBelow(const GameFiles& files, Frontend& frontend, const fs::path& s
 
 }  // namespace
 
-GameText ReadGameFile(GameFiles& files, Frontend& frontend, std::string_view name) {
+GameText ReadGameFile(GameFiles& files, Reporter& reporter, std::string_view name) {
     if (!isPlainName(name)) return {};
     const std::string fileName = std::string(name) + kExtension;
-    return readBelow(files, frontend, {}, fileName, cz("Chybné soubory - ") + fileName + " !");
+    return readBelow(files, reporter, {}, fileName, cz("Chybné soubory - ") + fileName + " !");
 }
 
-GameText ReadLibraryFile(GameFiles& files, Frontend& frontend, std::string_view name) {
+GameText ReadLibraryFile(GameFiles& files, Reporter& reporter, std::string_view name) {
     if (!isPlainName(name)) return {};
     const std::string fileName = std::string(name) + kExtension;
-    return readBelow(files, frontend, kLibraryFolder, fileName,
+    return readBelow(files, reporter, kLibraryFolder, fileName,
                      cz("Chybné soubory v ") + fileName + " !");
 }
 

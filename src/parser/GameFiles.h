@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "interpreter/Frontend.h"
+#include "base/Reporter.h"
 
 namespace morvane {
 
@@ -36,12 +36,12 @@ struct GameText {
 // scrambled form when the game is scrambled (data/zasifrovane/ exists). A
 // damaged scrambled file shows "Chybné soubory - NAME.vrn !". A missing file
 // is no message: callers go on without it, scrambled game or not.
-GameText ReadGameFile(GameFiles& files, Frontend& frontend, std::string_view name);
+GameText ReadGameFile(GameFiles& files, Reporter& reporter, std::string_view name);
 
 // The same for include library data/knihovny/NAME.vrn (scrambled under
 // data/zasifrovane/knihovny/); a damaged one shows "Chybné soubory v NAME.vrn !".
 // A name with a folder separator, or one whose file is a link leading out of
 // the game folder, is not read.
-GameText ReadLibraryFile(GameFiles& files, Frontend& frontend, std::string_view name);
+GameText ReadLibraryFile(GameFiles& files, Reporter& reporter, std::string_view name);
 
 }  // namespace morvane

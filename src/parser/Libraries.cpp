@@ -19,8 +19,8 @@ constexpr std::size_t kMaxExpansions = 1'000'000;
 constexpr std::size_t kMaxGrowth = std::size_t{64} << 20;
 constexpr std::size_t kExcerptLength = 60;
 
-void reportOnce(StoryStore& store, Frontend& frontend, const std::string& text) {
-    if (store.cache.reported.insert(text).second) frontend.showMessage(text);
+void reportOnce(StoryStore& store, Reporter& reporter, const std::string& text) {
+    if (store.cache.reported.insert(text).second) reporter.showMessage(text);
 }
 
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -124,8 +124,8 @@ std::string excerpt(std::string_view text, std::size_t at) {
 // text itself at the bottom and a library being expanded in it on top.
 class Expansion {
 public:
-    Expansion(StoryStore& store, Frontend& frontend, std::string text)
-        : store_(store), frontend_(frontend), story_(std::move(text)) {
+    Expansion(StoryStore& store, Reporter& reporter, std::string text)
+        : store_(store), reporter_(reporter), story_(std::move(text)) {
         out_.reserve(story_.size());
         frames_.push_back(Frame{});
         learnNames(story_);
@@ -184,7 +184,7 @@ private:
         }
         if (++replaced_ > kMaxExpansions || out_.size() > story_.size() + kMaxGrowth) {
             // The rest, this directive included, stays as it is.
-            reportOnce(store_, frontend_,
+            reportOnce(store_, reporter_,
                        cz("Knihovny se vkládají donekonečna, vkládání zastaveno !"));
             stopped_ = true;
             return;
@@ -203,12 +203,12 @@ private:
         if (known == known_.end()) return std::nullopt;
         const std::string& name = known->second;
         if (store_.cache.cyclic.count(name)) return std::nullopt;
-        const std::size_t lib = UseLibrary(store_, frontend_, name);
+        const std::size_t lib = UseLibrary(store_, reporter_, name);
         const bool open = std::any_of(frames_.begin(), frames_.end(),
                                       [&](const Frame& f) { return f.library && f.name == upper; });
         if (open || (!acyclic_.count(name) && includesItself(store_, name))) {
             store_.cache.cyclic.insert(name);
-            reportOnce(store_, frontend_, cz("Knihovna ") + name + cz(" vkládá sama sebe !"));
+            reportOnce(store_, reporter_, cz("Knihovna ") + name + cz(" vkládá sama sebe !"));
             return std::nullopt;
         }
         if (acyclic_.insert(name).second) learnNames(store_.seznamknihoven[lib].obsah);
@@ -225,11 +225,11 @@ private:
         if (malformed_ == 0) return;
         std::string text = cz("Chybně zapsaná knihovna: ") + firstMalformed_;
         if (malformed_ > 1) text += cz(" (a dalších ") + std::to_string(malformed_ - 1) + ")";
-        reportOnce(store_, frontend_, text);
+        reportOnce(store_, reporter_, text);
     }
 
     StoryStore& store_;
-    Frontend& frontend_;
+    Reporter& reporter_;
     std::string story_;
     std::string out_;
     std::vector<Frame> frames_;
@@ -251,27 +251,27 @@ std::optional<std::size_t> FindLibrary(const StoryStore& store, const std::strin
 }
 
 // Reads a library file line by line and joins the lines.
-std::size_t LoadLibrary(StoryStore& store, Frontend& frontend, const std::string& name) {
-    const GameText file = ReadLibraryFile(store.soubory, frontend, name);
+std::size_t LoadLibrary(StoryStore& store, Reporter& reporter, const std::string& name) {
+    const GameText file = ReadLibraryFile(store.soubory, reporter, name);
     std::string obsah;
     if (file) {
         for (const auto& line : splitLines(file.text)) obsah += line;
     } else {
         obsah = "Nenalezena knihovna " + name + " !!!!";
-        if (file.status != FileStatus::Damaged) frontend.showMessage(obsah);
+        if (file.status != FileStatus::Damaged) reporter.showMessage(obsah);
     }
     store.seznamknihoven.push_back({name, std::move(obsah)});
     return store.seznamknihoven.size() - 1;
 }
 
-std::size_t UseLibrary(StoryStore& store, Frontend& frontend, const std::string& name) {
+std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string& name) {
     if (const auto lib = FindLibrary(store, name)) return *lib;
-    return LoadLibrary(store, frontend, name);
+    return LoadLibrary(store, reporter, name);
 }
 
-std::size_t ExpandLibraries(StoryStore& store, Frontend& frontend, std::string& text) {
+std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text) {
     if (findCaseless(text, kDirective) == std::string::npos) return 0;
-    Expansion expansion(store, frontend, std::move(text));
+    Expansion expansion(store, reporter, std::move(text));
     const std::size_t replaced = expansion.run();
     text = std::move(replaced > 0 ? expansion.result() : expansion.story());
     return replaced;

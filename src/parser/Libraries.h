@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "interpreter/Frontend.h"
+#include "base/Reporter.h"
 #include "parser/StoryStore.h"
 
 namespace morvane {
@@ -17,10 +17,10 @@ std::optional<std::size_t> FindLibrary(const StoryStore& store, const std::strin
 // seznamknihoven and returns its index. A library that can't be read becomes
 // the text "Nenalezena knihovna NAME !!!!", shown once as a message (a
 // damaged scrambled one has had its own message), so a story goes on without it.
-std::size_t LoadLibrary(StoryStore& store, Frontend& frontend, const std::string& name);
+std::size_t LoadLibrary(StoryStore& store, Reporter& reporter, const std::string& name);
 
 // FindLibrary, or LoadLibrary when it isn't loaded yet.
-std::size_t UseLibrary(StoryStore& store, Frontend& frontend, const std::string& name);
+std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string& name);
 
 // Replaces every library directive in `text` by the library's text, round by
 // round (always the first directive left), until none is left; returns the
@@ -28,6 +28,6 @@ std::size_t UseLibrary(StoryStore& store, Frontend& frontend, const std::string&
 // inside it, no ";" after it) or a library that includes itself, directly or
 // through others, is left in the text and reported once, and the expansion
 // goes on past it.
-std::size_t ExpandLibraries(StoryStore& store, Frontend& frontend, std::string& text);
+std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text);
 
 }  // namespace morvane

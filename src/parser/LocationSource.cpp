@@ -14,16 +14,16 @@ constexpr std::size_t kMaxChangingPasses = 16;
 
 // Expands libraries and constants in the story, as every location load does,
 // unless the last pass showed that the story can no longer change.
-void prepareStory(StoryStore& store, Frontend& frontend) {
+void prepareStory(StoryStore& store, Reporter& reporter) {
     StoryCache& cache = store.cache;
     if (cache.settled && cache.settledSize == store.skript.size()) return;
     cache.settled = false;
     cache.markers.clear();
-    const std::size_t changes = ExpandLibraries(store, frontend, store.skript) +
-                                ApplyConstants(store, frontend, store.skript);
+    const std::size_t changes = ExpandLibraries(store, reporter, store.skript) +
+                                ApplyConstants(store, reporter, store.skript);
     if (changes > 0 && ++cache.changingPasses <= kMaxChangingPasses) return;
     if (changes > 0)
-        frontend.showMessage(
+        reporter.showMessage(
             cz("Knihovny a konstanty se vkládají donekonečna, vkládání zastaveno !"));
     cache.settled = true;
     cache.settledSize = store.skript.size();
@@ -47,12 +47,12 @@ std::optional<std::size_t> findMarker(const StoryStore& store, std::int32_t n) {
 }  // namespace
 
 // Reads the story file whole, up to its first 0x1A.
-bool ReadStory(StoryStore& store, Frontend& frontend) {
-    const GameText story = ReadGameFile(store.soubory, frontend, "data");
+bool ReadStory(StoryStore& store, Reporter& reporter) {
+    const GameText story = ReadGameFile(store.soubory, reporter, "data");
     if (!story) {
         // A damaged scrambled story has been reported by its own message.
         if (story.status == FileStatus::Unreadable)
-            frontend.reportError(cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
+            reporter.reportError(cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
         return false;
     }
     ReplaceStory(store, store.skript + story.text);
@@ -61,22 +61,22 @@ bool ReadStory(StoryStore& store, Frontend& frontend) {
     return true;
 }
 
-std::string LoadLocationSource(StoryStore& store, Frontend& frontend, std::int32_t n,
+std::string LoadLocationSource(StoryStore& store, Reporter& reporter, std::int32_t n,
                                bool prefixzapnut, bool suffixzapnut) {
     store.bezprefixu = false;
     store.bezsuffixu = false;
-    if (!store.nacteno && !ReadStory(store, frontend)) return {};
-    prepareStory(store, frontend);
+    if (!store.nacteno && !ReadStory(store, reporter)) return {};
+    prepareStory(store, reporter);
     const std::string own = marker(n);
     const auto start = findMarker(store, n);
     const auto next = findMarker(store, wrapAdd(n, 1));
     if (!start) {
-        frontend.showMessage("Nenalezeno lokace " + own);
+        reporter.showMessage("Nenalezeno lokace " + own);
         return {};
     }
     std::string source;
     if (next && *next < *start)
-        frontend.showMessage(cz("Chybné pořadí lokací!"));
+        reporter.showMessage(cz("Chybné pořadí lokací!"));
     else
         source = store.skript.substr(*start, next ? *next - *start : std::string::npos);
     store.bezprefixu = source.find("#noprefix;") != std::string::npos;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "interpreter/Frontend.h"
+#include "base/Reporter.h"
 #include "parser/StoryStore.h"
 
 namespace morvane {
@@ -13,7 +13,7 @@ namespace morvane {
 // Reads data/data.vrn into skript, once per run. A story that is missing or
 // fails its check is reported and nothing is read; the next location load
 // tries again.
-bool ReadStory(StoryStore& store, Frontend& frontend);
+bool ReadStory(StoryStore& store, Reporter& reporter);
 
 // The source of location n, starting with its own marker, for the caller to
 // scan into command records (and to reset its condition stack before).
@@ -22,7 +22,7 @@ bool ReadStory(StoryStore& store, Frontend& frontend);
 // "Chybné pořadí lokací!" (empty source, prefix and suffix still added) when
 // the next location's marker stands before it. Sets bezprefixu and
 // bezsuffixu from "#noprefix;" and "#nosuffix;" in the cut source.
-std::string LoadLocationSource(StoryStore& store, Frontend& frontend, std::int32_t n,
+std::string LoadLocationSource(StoryStore& store, Reporter& reporter, std::int32_t n,
                                bool prefixzapnut, bool suffixzapnut);
 
 }  // namespace morvane

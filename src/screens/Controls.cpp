@@ -8,7 +8,7 @@
 #include <cmath>
 #include <utility>
 
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "screens/QtText.h"
 #include "shell/Picture.h"
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 #include "screens/KeyWalk.h"
 #include "shell/AudioCommands.h"
 

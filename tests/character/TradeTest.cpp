@@ -10,7 +10,7 @@
 #include "character/Inventory.h"
 #include "character/SellScreen.h"
 #include "character/ShopScreen.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "support/StoryGame.h"
 
 // The inventory, the shop and the sell screen, over a game with a small

@@ -14,7 +14,7 @@
 #include "character/Equipment.h"
 #include "combat/FightCommand.h"
 #include "combat/FightView.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "interpreter/ChangeLoc.h"
 #include "support/TempFolder.h"
 #include "support/TestGame.h"

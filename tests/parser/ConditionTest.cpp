@@ -2,6 +2,7 @@
 
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
+#include "interpreter/ConditionEvaluate.h"
 #include "parser/Condition.h"
 #include "support/TestGame.h"
 

@@ -5,6 +5,7 @@
 
 #include "base/GameEnded.h"
 #include "base/ScriptError.h"
+#include "character/HeroEffects.h"
 #include "parser/Effect.h"
 #include "support/TestGame.h"
 

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/ScriptError.h"
+#include "interpreter/Formula.h"
 #include "parser/Expression.h"
 #include "support/TestGame.h"
 

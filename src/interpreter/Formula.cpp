@@ -1,9 +1,11 @@
+#include "interpreter/Formula.h"
+
 #include <string>
 
 #include "base/Numbers.h"
 #include "game/Game.h"
+#include "interpreter/Substitute.h"
 #include "parser/Expression.h"
-#include "parser/Substitute.h"
 
 namespace morvane {
 namespace {

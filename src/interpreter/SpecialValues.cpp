@@ -1,11 +1,11 @@
-#include "parser/SpecialValues.h"
+#include "interpreter/SpecialValues.h"
 
 #include <charconv>
 #include <cstdint>
 
 #include "base/Numbers.h"
 #include "game/Game.h"
-#include "parser/Substitute.h"
+#include "interpreter/Substitute.h"
 
 namespace morvane {
 namespace {

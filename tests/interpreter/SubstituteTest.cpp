@@ -2,8 +2,8 @@
 
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
+#include "interpreter/Substitute.h"
 #include "parser/Effect.h"
-#include "parser/Substitute.h"
 #include "support/TestGame.h"
 
 using namespace morvane;

@@ -9,7 +9,7 @@
 
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "support/TestGame.h"
 
 using namespace morvane;

@@ -1,4 +1,4 @@
-#include "parser/Location.h"
+#include "interpreter/Location.h"
 
 #include "game/Game.h"
 #include "parser/LocationSource.h"

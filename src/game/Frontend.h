@@ -5,20 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Reporter.h"
 #include "shell/AudioEvent.h"
 
 namespace morvane {
 
-class Frontend {
+class Frontend : public Reporter {
 public:
-    virtual ~Frontend() = default;
-
-    // A modal message box with one OK button; processing goes on after it.
-    virtual void showMessage(const std::string& text) = 0;
-
-    // The program's general error report, used for failures that abandon an
-    // operation (a script error, an unreadable file).
-    virtual void reportError(const std::string& text) = 0;
+    // showMessage and reportError come from Reporter.
 
     // The info lines changed: repaint them now (a modal screen may be open).
     virtual void historyChanged() = 0;

@@ -1,7 +1,7 @@
 #include "base/GameEnded.h"
 #include "base/Numbers.h"
+#include "character/HeroEffects.h"
 #include "game/Game.h"
-#include "parser/Effect.h"
 
 namespace morvane {
 

@@ -1,11 +1,12 @@
+#include "interpreter/ConditionEvaluate.h"
+
 #include <optional>
 
 #include "base/Numbers.h"
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
 #include "game/Game.h"
-#include "parser/Condition.h"
-#include "parser/Substitute.h"
+#include "interpreter/Substitute.h"
 
 namespace morvane {
 

@@ -1,12 +1,13 @@
-#include "parser/Substitute.h"
+#include "interpreter/Substitute.h"
 
 #include <algorithm>
 
 #include "base/Numbers.h"
+#include "character/HeroEffects.h"
 #include "game/Game.h"
+#include "interpreter/SpecialValues.h"
 #include "parser/CharClass.h"
 #include "parser/Effect.h"
-#include "parser/SpecialValues.h"
 
 namespace morvane {
 namespace {

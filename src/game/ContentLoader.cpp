@@ -1,4 +1,4 @@
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 
 #include <algorithm>
 #include <string>
@@ -11,8 +11,9 @@
 #include "base/Win1250.h"
 #include "content/EntryLines.h"
 #include "content/LineScanner.h"
+#include "game/Game.h"
+#include "interpreter/Substitute.h"
 #include "parser/GameFiles.h"
-#include "parser/Substitute.h"
 
 namespace morvane {
 

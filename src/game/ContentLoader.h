@@ -18,9 +18,9 @@
 // the values of the moment; their known flag is not in the line and stays
 // with the entry's position, so reloading keeps what the hero has learned.
 // Every other field of an entry, the pack count included, starts at 0.
-#include "game/Game.h"
-
 namespace morvane {
+
+struct Game;
 
 void LoadWeapons(Game& game);
 void LoadArmours(Game& game);
