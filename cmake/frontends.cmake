@@ -22,6 +22,7 @@ if(Qt6Widgets_FOUND)
 
   add_executable(morvane ${CMAKE_SOURCE_DIR}/src/app/morvane.cpp)
   target_link_libraries(morvane PRIVATE morvane_screens)
+  target_compile_definitions(morvane PRIVATE MORVANE_VERSION="${PROJECT_VERSION}")
 else()
   message(STATUS "Qt 6 Widgets not found: the window program is not built")
 endif()

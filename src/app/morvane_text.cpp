@@ -1,17 +1,17 @@
 // morvane-text: a gamebook played in the terminal.
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "console/TextOptions.h"
 #include "console/TextSession.h"
+#include "game/GameFolders.h"
 
 int main(int argc, char** argv) {
     using namespace morvane;
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    const TextOptions options = ParseTextOptions(args, error);
+    TextOptions options = ParseTextOptions(args, error);
     if (!error.empty()) {
         std::cerr << "morvane-text: " << error << "\n" << TextUsage();
         return 2;
@@ -24,13 +24,10 @@ int main(int argc, char** argv) {
         std::cout << "morvane-text " << MORVANE_VERSION << "\n";
         return 0;
     }
-    if (!options.gameFolder.empty()) {
-        std::error_code ec;
-        std::filesystem::current_path(options.gameFolder, ec);
-        if (ec) {
-            std::cerr << "morvane-text: cannot open the game folder " << options.gameFolder << "\n";
-            return 1;
-        }
+    options.gameFolder = GameFolderToPlay(options.gameFolder, error).string();
+    if (options.gameFolder.empty()) {
+        std::cerr << "morvane-text: " << error << "\n";
+        return 1;
     }
     TextSession session(std::cin, std::cout, std::cerr, options);
     return session.run();

@@ -59,10 +59,24 @@ TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& 
 }
 
 std::string TextUsage() {
-    return "usage: morvane-text [--json] [--seed N] [--screen WxH] [--menu] [--load NAME] "
+    return "Usage: morvane-text [--json] [--seed N] [--screen WxH] [--menu] [--load NAME] "
            "[GAME_FOLDER]\n"
            "Plays a gamebook in the terminal. Commands are read one a line; in --json mode one\n"
-           "JSON object a line is printed after every step.\n";
+           "JSON object a line is printed after every step.\n"
+           "Without GAME_FOLDER the installed demo game is played.\n"
+           "\n"
+           "Options:\n"
+           "  --json         print every state as one JSON object a line\n"
+           "  --seed N       fix every roll of the dice, so a game can be played again\n"
+           "  --screen WxH   lay texts out for a screen of that size (default 1024x768)\n"
+           "  --menu         start at the game's main menu\n"
+           "  --load NAME    resume the saved position NAME\n"
+           "  --help         show this help and exit\n"
+           "  --version      show the version and exit\n"
+           "\n"
+           "Saved positions and setup.ini stay in the game folder when it can be written,\n"
+           "otherwise they go to $XDG_DATA_HOME/morvane/GAME (~/.local/share/morvane/GAME).\n"
+           "Exit status: 0 when the game ends, 1 when it cannot start, 2 for a bad command line.\n";
 }
 
 }  // namespace morvane

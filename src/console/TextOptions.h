@@ -14,7 +14,7 @@ struct TextOptions {
     std::int32_t screenHeight = 768;
     bool menu = false;                // start at the main menu
     std::optional<std::string> load;  // start by loading ./save/NAME.mkp
-    std::string gameFolder;           // empty: the working folder
+    std::string gameFolder;           // empty: the installed demo
     bool help = false;
     bool version = false;
 };

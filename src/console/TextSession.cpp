@@ -80,13 +80,14 @@ TextSession::TextSession(std::istream& in, std::ostream& out, std::ostream& err,
     game_ = std::make_unique<Game>(*this, *clock_, *random_);
     game_->screenWidth = options_.screenWidth;
     game_->screenHeight = options_.screenHeight;
+    if (!options_.gameFolder.empty()) game_->pribeh.soubory.gameFolder = options_.gameFolder;
 }
 
 TextSession::~TextSession() = default;
 
 int TextSession::run() {
     try {
-        const GameDefinition definition = GameDefinition::load(".");
+        const GameDefinition definition = GameDefinition::load(game_->gameFolder());
         game_->definice = definition.record();
     } catch (const GameFileError& error) {
         err_ << toUtf8(error.what()) << "\n";

@@ -6,6 +6,7 @@
 #include "base/Numbers.h"
 #include "base/ScriptError.h"
 #include "game/Game.h"
+#include "game/GameFolders.h"
 #include "interpreter/PageCommands.h"
 #include "interpreter/VariableCommands.h"
 
@@ -46,7 +47,8 @@ std::string VariableFileText(const Game& game, bool nonZeroOnly) {
 namespace {
 
 void WriteListFile(const Game& game, const char* name, bool nonZeroOnly) {
-    if (!writeFileAtomically(game.gameFolder() / name, VariableFileText(game, nonZeroOnly))) {
+    if (!writeFileAtomically(PlayerFileToWrite(game.gameFolder(), name),
+                             VariableFileText(game, nonZeroOnly))) {
         throw ScriptError(std::string("Cannot create file ") + name);
     }
 }

@@ -9,6 +9,7 @@
 #include "base/Files.h"
 #include "base/Win1250.h"
 #include "game/Game.h"
+#include "game/GameFolders.h"
 #include "game/NewGame.h"
 #include "interpreter/ChangeLoc.h"
 #include "parser/Libraries.h"
@@ -128,7 +129,8 @@ void SwapIn(Game& game, const ulozenapozice& r) {
 }  // namespace
 
 LoadResult LoadPosition(Game& game, const std::filesystem::path& soubor) {
-    const std::filesystem::path file = game.gameFolder() / soubor;
+    const std::filesystem::path file =
+        soubor.is_absolute() ? soubor : PlayerFileToRead(game.gameFolder(), soubor);
     const auto record = std::make_unique<ulozenapozice>();
     std::string problem = ReadRecord(file, *record);
     if (problem.empty() && !CountsFit(*record)) problem = cz(" je poškozený.");

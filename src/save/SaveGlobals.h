@@ -12,7 +12,7 @@ namespace morvane {
 // One saved position of the load dialog's list.
 struct TSav {
     std::string nazev;                    // the file name without ".mkp", Windows-1250
-    std::filesystem::path soubor;         // the file, relative to the game folder
+    std::filesystem::path soubor;         // the file, with its full path
     std::chrono::sys_seconds cas;         // last write; later times are newer
 };
 
@@ -21,8 +21,9 @@ struct Ulozeni {
     std::int32_t cilulozeni = 0;
     // The name the save screen offers.
     std::string nazevulozeni = "Zadej";
-    // The position the next start-up of a game loads, relative to the game
-    // folder, and whether it is to be loaded at all.
+    // The position the next start-up of a game loads, and whether it is to be
+    // loaded at all. A relative path names a file of the player's folder (or,
+    // when that has none, of the game folder).
     std::filesystem::path soubornacteni;
     bool nacistpozici = false;
     // The positions found for the load dialog, newest first (at most 100).

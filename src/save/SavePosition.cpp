@@ -9,6 +9,7 @@
 #include "base/Files.h"
 #include "base/Win1250.h"
 #include "game/Game.h"
+#include "game/GameFolders.h"
 #include "save/SavedPositionRecord.h"
 #include "shell/AudioCommands.h"
 
@@ -62,12 +63,9 @@ void FillRecord(const Game& game, ulozenapozice& record) {
 // Writes the record; on failure, what failed.
 std::error_code WriteRecord(const Game& game, const ulozenapozice& record,
                             const std::string& nazev) {
-    const std::filesystem::path folder = game.gameFolder() / "save";
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) return ec;
     const std::string_view bytes(reinterpret_cast<const char*>(&record), sizeof record);
-    writeFileAtomically(game.gameFolder() / SavedPositionPath(nazev), bytes, &ec);
+    writeFileAtomically(PlayerFileToWrite(game.gameFolder(), SavedPositionPath(nazev)), bytes, &ec);
     return ec;
 }
 

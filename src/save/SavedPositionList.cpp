@@ -10,6 +10,7 @@
 
 #include "base/Win1250.h"
 #include "game/Game.h"
+#include "game/GameFolders.h"
 
 namespace morvane {
 namespace {
@@ -51,7 +52,7 @@ std::chrono::sys_seconds LastWrite(const fs::path& file) {
 TSav EntryOf(const fs::path& file) {
     std::string name = file.filename().string();
     name.resize(name.size() - kExtension.size());
-    return TSav{fromUtf8(name), fs::path("save") / file.filename(), LastWrite(file)};
+    return TSav{fromUtf8(name), file, LastWrite(file)};
 }
 
 std::string TwoDigits(int value) {
@@ -84,7 +85,14 @@ std::string SavedPositionCaption(const TSav& entry) {
 std::vector<std::string> ListSavedPositions(Game& game) {
     std::vector<TSav>& pozice = game.ulozeni.pozice;
     pozice.clear();
-    for (const fs::path& file : PositionFiles(game.gameFolder() / "save")) {
+    // A read-only game may still hold positions saved when it could be
+    // written: they are listed after the player folder's own.
+    std::vector<fs::path> files = PositionFiles(PlayerFolder(game.gameFolder()) / "save");
+    if (PlayerFolder(game.gameFolder()) != game.gameFolder()) {
+        const std::vector<fs::path> own = PositionFiles(game.gameFolder() / "save");
+        files.insert(files.end(), own.begin(), own.end());
+    }
+    for (const fs::path& file : files) {
         if (pozice.size() == kListedPositions) break;
         pozice.push_back(EntryOf(file));
     }

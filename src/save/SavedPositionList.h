@@ -1,5 +1,5 @@
 #pragma once
-// The load dialog: the saved positions of the game folder, newest first, and
+// The load dialog: the saved positions of the game, newest first, and
 // the choice of one of them.
 #include <cstdint>
 #include <filesystem>
@@ -24,8 +24,9 @@ std::string LoadDialogHeading();
 // it closes; its lines are parted by a carriage return.
 std::string LoadDialogEmpty();
 
-// Lists the files "save/*.mkp" into game.ulozeni.pozice: at most 100 of them,
-// taken in name order, then sorted newest first. Answers the captions of the
+// Lists the files "save/*.mkp" of the player's folder (and of a read-only
+// game folder) into game.ulozeni.pozice: at most 100 of them, taken in name
+// order, then sorted newest first. Answers the captions of the
 // entries the dialog shows (the first 20): the name, a blank and the file's
 // last write as "[D.M.YYYY H:MM:SS]" in local time. Caption k belongs to
 // entry k of the list.

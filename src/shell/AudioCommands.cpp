@@ -1,6 +1,7 @@
 #include "shell/AudioCommands.h"
 
 #include "game/Game.h"
+#include "game/GameFolders.h"
 #include "parser/Command.h"
 #include "shell/Audio.h"
 #include "shell/AudioSetup.h"
@@ -59,7 +60,7 @@ void StartAudio(Game& game, const AudioBackendOpener& openBackend) {
     game.audio = std::make_unique<TAudio>(
         std::move(backend), game.gameFolder() / "audio",
         [&frontend](const AudioEvent& event) { frontend.audioPlayed(event); });
-    ReadAudioSetup(*game.audio, game.gameFolder() / kAudioSetupFile);
+    ReadAudioSetup(*game.audio, PlayerFileToRead(game.gameFolder(), kAudioSetupFile));
 }
 
 void RecordMusic(const Game& game, ShortString<100>& hudba, std::int32_t& druhhudby) {

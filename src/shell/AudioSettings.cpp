@@ -1,6 +1,7 @@
 #include "shell/AudioSettings.h"
 
 #include "game/Game.h"
+#include "game/GameFolders.h"
 #include "shell/Audio.h"
 #include "shell/AudioSetup.h"
 
@@ -29,7 +30,7 @@ void AudioSettings_TrackBar2Change(Game& game, std::int32_t position) {
 
 void AudioSettings_Button1Click(Game& game) {
     if (!game.audio) return;
-    if (!WriteAudioSetup(*game.audio, game.gameFolder() / kAudioSetupFile)) {
+    if (!WriteAudioSetup(*game.audio, PlayerFileToWrite(game.gameFolder(), kAudioSetupFile))) {
         game.frontend.reportError(std::string("I/O error: ") + kAudioSetupFile +
                                   " could not be written");
     }

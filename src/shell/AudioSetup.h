@@ -1,5 +1,5 @@
 #pragma once
-// ./setup.ini: the audio settings kept between runs, as four plain lines:
+// setup.ini: the audio settings kept between runs, as four plain lines:
 // sounds on, music on ("True"/"False"), sound volume, music volume.
 #include <filesystem>
 #include <string>
@@ -9,7 +9,7 @@ namespace morvane {
 
 class TAudio;
 
-// The settings file's name in the game folder.
+// The settings file's name in the player's folder of the game.
 inline constexpr const char* kAudioSetupFile = "setup.ini";
 
 // Sets the player's switches and volumes from the lines of a setup text.

@@ -3,8 +3,12 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <atomic>
+#include <iostream>
 #include <map>
 
 namespace morvane {
@@ -20,6 +24,33 @@ constexpr std::int32_t kMusicChannel = kSampleChannels;
 // The mixer is process-wide state: a second back end would free the first
 // one's music. One open back end at a time.
 std::atomic<bool> mixerInUse{false};
+
+// While the audio device is looked for, the sound libraries below SDL write
+// their own diagnostics to standard error (a line for every sound card they
+// can't find). The player is told once, in one line, instead.
+class QuietStandardError {
+public:
+    QuietStandardError() : saved_(::dup(STDERR_FILENO)) {
+        const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nothing >= 0) ::dup2(nothing, STDERR_FILENO);
+        if (nothing >= 0) ::close(nothing);
+    }
+    ~QuietStandardError() {
+        if (saved_ < 0) return;
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_;
+};
+
+void SayOnceThatSoundIsOff() {
+    static std::atomic<bool> said{false};
+    if (!said.exchange(true)) std::cerr << "No sound device was found: sound is off.\n";
+}
 
 class SdlAudioBackend final : public AudioBackend {
 public:
@@ -173,13 +204,18 @@ int mixerVolume(std::int32_t volume) {
 
 std::unique_ptr<AudioBackend> OpenSdlAudio() {
     if (mixerInUse.exchange(true)) return nullptr;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        mixerInUse = false;
-        return nullptr;
+    bool opened = false;
+    {
+        const QuietStandardError quiet;
+        opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (opened && Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            opened = false;
+        }
     }
-    if (Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!opened) {
         mixerInUse = false;
+        SayOnceThatSoundIsOff();
         return nullptr;
     }
     // Decoders that fail to load only mean those formats play nothing.

@@ -11,7 +11,9 @@ namespace morvane {
 
 // Opens the audio device at 44100 Hz. Nothing when no device can be opened
 // (no sound card, no sound server) or when another SDL back end is open:
-// the mixer is one per process.
+// the mixer is one per process. The first device that can't be opened is
+// reported with one line on standard error; the sound libraries' own
+// diagnostics are kept off it.
 std::unique_ptr<AudioBackend> OpenSdlAudio();
 
 // A 0..255 volume as the mixer's 0..128: 0 stays silent, 255 and above is

@@ -22,6 +22,7 @@
 #include "save/SavedPositionRecord.h"
 #include "shell/AudioCommands.h"
 #include "support/RecordingAudioBackend.h"
+#include "support/ScopedEnvironment.h"
 #include "support/StoryGame.h"
 
 using namespace morvane;
@@ -264,7 +265,7 @@ TEST(SavedPosition, ListShowsTheTwentyNewestOfAtMostAHundredFiles) {
 
     EXPECT_FALSE(ChooseSavedPosition(g.game, 21));
     EXPECT_FALSE(g.game.ulozeni.nacistpozici);
-    EXPECT_EQ(ChooseSavedPosition(g.game, 2), fs::path("save/p098.mkp"));
+    EXPECT_EQ(ChooseSavedPosition(g.game, 2), g.file("p098.mkp"));
     EXPECT_TRUE(g.game.ulozeni.nacistpozici);
 }
 
@@ -371,4 +372,30 @@ TEST(SavedPosition, FilesDatedCenturiesAwayListWithTheirDates) {
     ASSERT_EQ(captions.size(), 2u);
     EXPECT_EQ(captions[0].substr(0, 7), "p2600 [");
     EXPECT_EQ(captions[1].substr(0, 7), "p1800 [");
+}
+
+TEST(SavedPosition, AGameThatCantBeWrittenKeepsThePlayersPositionsInTheDataFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    SaveGame g;
+    test::TempFolder data;
+    test::ScopedEnvironment xdg("XDG_DATA_HOME", data.path().string());
+    g.folder.write("save/stara.mkp", "");  // saved while the game could be written
+    struct ReadOnly {
+        fs::path folder;
+        explicit ReadOnly(fs::path f) : folder(std::move(f)) {
+            fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+        }
+        ~ReadOnly() { fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add); }
+    } readOnly(g.folder.path());
+
+    g.go(2);
+    ASSERT_TRUE(g.frontend.errors.empty());
+    const fs::path own = data.path() / "morvane" / g.folder.path().filename() / "save";
+    EXPECT_TRUE(fs::exists(own / "prvni.mkp"));
+    EXPECT_FALSE(g.folder.exists("save/prvni.mkp"));
+    // Both the player's positions and the game's older ones are offered.
+    ASSERT_EQ(ListSavedPositions(g.game).size(), 2u);
+    EXPECT_EQ(g.game.ulozeni.pozice[0].soubor, own / "prvni.mkp");
+    EXPECT_EQ(g.game.ulozeni.pozice[1].soubor, g.file("stara.mkp"));
+    EXPECT_EQ(StartLoadedGame(g.game, SavedPositionPath("prvni")), LoadResult::Loaded);
 }
