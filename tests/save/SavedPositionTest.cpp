@@ -22,6 +22,7 @@
 #include "save/SavedPositionRecord.h"
 #include "shell/AudioCommands.h"
 #include "support/RecordingAudioBackend.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/ScopedEnvironment.h"
 #include "support/StoryGame.h"
 
@@ -375,18 +376,12 @@ TEST(SavedPosition, FilesDatedCenturiesAwayListWithTheirDates) {
 }
 
 TEST(SavedPosition, AGameThatCantBeWrittenKeepsThePlayersPositionsInTheDataFolder) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     SaveGame g;
     test::TempFolder data;
     test::ScopedEnvironment xdg("XDG_DATA_HOME", data.path().string());
     g.folder.write("save/stara.mkp", "");  // saved while the game could be written
-    struct ReadOnly {
-        fs::path folder;
-        explicit ReadOnly(fs::path f) : folder(std::move(f)) {
-            fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
-        }
-        ~ReadOnly() { fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add); }
-    } readOnly(g.folder.path());
+    test::ReadOnlyFolder readOnly(g.folder.path());
+    if (!readOnly.ok()) GTEST_SKIP() << "the folder can't be made read-only here";
 
     g.go(2);
     ASSERT_TRUE(g.frontend.errors.empty());
