@@ -1,7 +1,8 @@
 #pragma once
-// Script numbers: 32-bit signed, wrapping on overflow like the original
-// machine arithmetic, and the strict text-to-integer conversion that every
-// numeric script attribute goes through.
+// Script numbers: 32-bit signed, wrapping around on overflow (two's
+// complement), so a script that overflows a value gets the same result on
+// every machine instead of undefined behaviour; and the strict text-to-integer
+// conversion that every numeric script attribute goes through.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -77,12 +77,9 @@ std::string itemHint(const Game& game, const TPredmet& item) {
     } else {
         text = wrapText(popis, kHintColumn) + kTextBreak + cz("Nelze použít!");
     }
-    // The break before the conditions only when there are some, so a hint
-    // without conditions ends with its usage note.
-    if (item.pocetpodminek > 0) {
-        text += kTextBreak + conditionLines(game, item.podminky, item.pocetpodminek);
-    }
-    return text;
+    // The conditions' block opens with a line break of its own, so a hint
+    // without conditions still ends with an empty line.
+    return text + kTextBreak + conditionLines(game, item.podminky, item.pocetpodminek);
 }
 
 std::string weaponHint(const Game& game, const TZbran& zbran) {

@@ -29,8 +29,8 @@ json PageJson(const Game& game) {
         } else {
             const PagePicture& p = e.obrazek;
             page.push_back({{"picture", u(p.soubor)},
-                            {"width", p.vlastnivelikost ? 0 : p.sirka},
-                            {"height", p.vlastnivelikost ? 0 : p.vyska},
+                            {"width", p.sirka},
+                            {"height", p.vyska},
                             {"link", p.odkaz}});
         }
     }

@@ -30,10 +30,12 @@ struct PageText {
     bool pevnasirka = false;  // a table (the variable list): a fixed-width font, unwrapped
 };
 
-// One picture of the page. The window sizes and places it: a picture given no
-// size keeps its own; an offset not given stacks it below the previous one.
+// One picture of the page. A picture given no size keeps its own; an offset
+// not given stacks it below the previous one.
 struct PagePicture {
     std::string soubor;  // path of the file, "./obrazky/" + name
+    // The size on the page: as given, or on the page the picture's own (0 x 0
+    // when its file can't be read).
     std::int32_t sirka = 30, vyska = 30;
     bool vlastnivelikost = true;  // neither width nor height was given
     std::int32_t odkaz = 0;

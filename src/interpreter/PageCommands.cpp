@@ -8,6 +8,8 @@
 #include "game/Game.h"
 #include "shell/GameFilePath.h"
 #include "shell/Colour.h"
+#include "shell/GameFilePath.h"
+#include "shell/Picture.h"
 
 namespace morvane {
 namespace {
@@ -142,6 +144,14 @@ void cmdObrazekVTextu(Game& game, const tagg& tag) {
     }
     Hlavni& page = game.hlavni;
     if (page.pocetobrazku >= kMaxPictures) return;
+    if (picture.vlastnivelikost) {
+        // Its own size, from the file's header, so that every front end lays
+        // the page out from the same numbers. A picture that can't be read
+        // takes no room; the front end reports it when it loads the picture.
+        const RgbaImage own = MeasurePicture(gameFilePath(game.gameFolder(), picture.soubor)).image;
+        picture.sirka = own.width;
+        picture.vyska = own.height;
+    }
     ++page.pocetobrazku;
     PageElement element;
     element.jeText = false;

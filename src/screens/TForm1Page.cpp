@@ -128,12 +128,9 @@ QLabel* TForm1::makePicture(std::size_t index) {
     const PagePicture& picture = game_->hlavni.prvky[index].obrazek;
     auto* control = new ClickLabel(this);
     const std::filesystem::path file = gameFilePath(game_->gameFolder(), picture.soubor);
-    if (picture.vlastnivelikost) {
-        LoadPictureInto(*control, file, *this, PictureFit::OwnSize);
-    } else {
-        control->resize(picture.sirka, picture.vyska);
-        LoadPictureInto(*control, file, *this, PictureFit::Stretch);
-    }
+    // The core gives the size, the picture's own when the page names none.
+    control->resize(picture.sirka, picture.vyska);
+    LoadPictureInto(*control, file, *this, PictureFit::Stretch);
     if (picture.odkaz > 0) {
         control->setCursor(Qt::PointingHandCursor);
         control->setProperty(kLinkProperty, true);

@@ -100,8 +100,16 @@ void putPixel(std::span<const std::uint8_t> file, const BmpLayout& bmp, std::siz
 
 }  // namespace
 
+bool measureBmp(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+    BmpLayout bmp;
+    if (!readLayout(file, bmp, error)) return false;
+    image.width = std::int32_t(bmp.width);
+    image.height = std::int32_t(bmp.height);
+    return true;
+}
+
 // Reads an uncompressed bitmap as opaque RGBA (a 32-bit bitmap's fourth byte
-// is not alpha to the platform that made them, so it is ignored).
+// is reserved, not alpha, and painters leave anything in it, so it is ignored).
 bool decodeBmp(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
     BmpLayout bmp;
     if (!readLayout(file, bmp, error)) return false;

@@ -70,6 +70,31 @@ bool findFirstFrame(GifFileType* gif, int& transparent, std::string& error) {
     }
 }
 
+// The canvas holds the logical screen and the whole first frame, even one
+// that reaches past the screen.
+bool canvasSize(const GifFileType* gif, RgbaImage& image, std::string& error) {
+    const GifImageDesc& frame = gif->Image;
+    const std::int64_t width = std::max<std::int64_t>(gif->SWidth, frame.Left + frame.Width);
+    const std::int64_t height = std::max<std::int64_t>(gif->SHeight, frame.Top + frame.Height);
+    if (!acceptableSize(width, height, error)) return false;
+    image.width = std::int32_t(width);
+    image.height = std::int32_t(height);
+    return true;
+}
+
+// Opens the file and reads up to the first frame's descriptor; null (with
+// the reason in `error`) when there is none.
+GifHandle openFirstFrame(GifInput& input, int& transparent, std::string& error) {
+    int status = 0;
+    GifHandle gif(DGifOpen(&input, readGifBytes, &status));
+    if (!gif) {
+        gifFailed(status, error);
+        return nullptr;
+    }
+    if (!findFirstFrame(gif.get(), transparent, error)) return nullptr;
+    return gif;
+}
+
 void putPixel(std::uint8_t* out, const ColorMapObject& colours, int index, int transparent) {
     if (index == transparent) return;  // stays see-through
     if (index < colours.ColorCount) {
@@ -88,10 +113,9 @@ bool readFrame(GifFileType* gif, int transparent, RgbaImage& image, std::string&
         error = "GIF file has no colour table";
         return false;
     }
-    const std::int64_t width = std::max<std::int64_t>(gif->SWidth, frame.Left + frame.Width);
-    const std::int64_t height = std::max<std::int64_t>(gif->SHeight, frame.Top + frame.Height);
-    if (!acceptableSize(width, height, error)) return false;
-    allocatePixels(image, std::int32_t(width), std::int32_t(height));
+    if (!canvasSize(gif, image, error)) return false;
+    const std::int64_t width = image.width;
+    allocatePixels(image, image.width, image.height);
     std::vector<GifPixelType> line(std::size_t(std::max(frame.Width, 1)));
     constexpr int kStart[] = {0, 4, 2, 1}, kStep[] = {8, 8, 4, 2};
     const int passes = frame.Interlace ? 4 : 1;
@@ -115,12 +139,16 @@ bool readFrame(GifFileType* gif, int transparent, RgbaImage& image, std::string&
 // see-through.
 bool decodeGif(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
     GifInput input{file};
-    int status = 0;
-    GifHandle gif(DGifOpen(&input, readGifBytes, &status));
-    if (!gif) return gifFailed(status, error);
     int transparent = -1;
-    if (!findFirstFrame(gif.get(), transparent, error)) return false;
-    return readFrame(gif.get(), transparent, image, error);
+    const GifHandle gif = openFirstFrame(input, transparent, error);
+    return gif && readFrame(gif.get(), transparent, image, error);
+}
+
+bool measureGif(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+    GifInput input{file};
+    int transparent = -1;
+    const GifHandle gif = openFirstFrame(input, transparent, error);
+    return gif && canvasSize(gif.get(), image, error);
 }
 
 }  // namespace morvane

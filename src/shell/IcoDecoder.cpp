@@ -1,5 +1,4 @@
-// Icons, the third picture format of the platform the games were made on
-// (with bitmaps and metafiles). An icon file is a directory of pictures of
+// Icons, which games use as pictures like any other. An icon file is a directory of pictures of
 // several sizes; the largest, then the deepest, is shown. Each is a PNG file
 // or a bitmap without its file header, stored twice as tall as the icon: the
 // colours, then a one-bit mask whose set bits are see-through.
@@ -48,18 +47,29 @@ bool chooseEntry(std::span<const std::uint8_t> file, std::span<const std::uint8_
     return true;
 }
 
-// A headerless bitmap of an icon: given its file header and its real height,
-// it is read as any bitmap; then its mask, or for 32 bits its alpha, makes
-// parts of it see-through.
-bool decodeIconBitmap(std::span<const std::uint8_t> dib, RgbaImage& image, std::string& error) {
+// The size of an icon's bitmap: its header gives the height of colours and
+// mask together.
+bool measureIconBitmap(std::span<const std::uint8_t> dib, RgbaImage& image, std::string& error) {
     error = "not a supported icon";
     if (dib.size() < 40) return false;
     const std::uint32_t headerSize = read32(dib, 0);
     const std::int64_t width = std::int32_t(read32(dib, 4));
     const std::int64_t height = std::int32_t(read32(dib, 8)) / 2;
-    const std::uint32_t bits = read16(dib, 14), compression = read32(dib, 16);
     if (headerSize < 40 || headerSize > dib.size() || height <= 0) return false;
     if (!acceptableSize(width, height, error)) return false;
+    image.width = std::int32_t(width);
+    image.height = std::int32_t(height);
+    return true;
+}
+
+// A headerless bitmap of an icon: given its file header and its real height,
+// it is read as any bitmap; then its mask, or for 32 bits its alpha, makes
+// parts of it see-through.
+bool decodeIconBitmap(std::span<const std::uint8_t> dib, RgbaImage& image, std::string& error) {
+    if (!measureIconBitmap(dib, image, error)) return false;
+    const std::uint32_t headerSize = read32(dib, 0);
+    const std::int64_t width = image.width, height = image.height;
+    const std::uint32_t bits = read16(dib, 14), compression = read32(dib, 16);
     std::size_t colours = read32(dib, 32);
     if (bits <= 8 && colours == 0) colours = std::size_t(1) << bits;
     if (bits > 8) colours = compression == 3 && headerSize == 40 ? 3 : 0;  // the colour masks
@@ -99,15 +109,25 @@ bool decodeIconBitmap(std::span<const std::uint8_t> dib, RgbaImage& image, std::
     return true;
 }
 
+bool isPng(std::span<const std::uint8_t> picture) {
+    constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G'};
+    return picture.size() >= 4 && std::equal(kPng, kPng + 4, picture.begin());
+}
+
 }  // namespace
 
 bool decodeIco(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
     std::span<const std::uint8_t> picture;
     if (!chooseEntry(file, picture, error)) return false;
-    constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G'};
-    if (picture.size() >= 4 && std::equal(kPng, kPng + 4, picture.begin()))
-        return decodePng(picture, image, error);
+    if (isPng(picture)) return decodePng(picture, image, error);
     return decodeIconBitmap(picture, image, error);
+}
+
+bool measureIco(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+    std::span<const std::uint8_t> picture;
+    if (!chooseEntry(file, picture, error)) return false;
+    if (isPng(picture)) return measurePng(picture, image, error);
+    return measureIconBitmap(picture, image, error);
 }
 
 }  // namespace morvane

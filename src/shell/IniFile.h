@@ -1,8 +1,8 @@
 #pragma once
-// The ini files of a game's skins, read the way the platform the games were
-// written for reads them: section and key names in any letter case, the first
-// value of a key wins, blanks and one pair of quotes around a value dropped,
-// a missing file read as an empty one. Text stays Windows-1250.
+// The ini files of a game's skins, which authors write by hand: section and
+// key names in any letter case, the first value of a key wins, blanks and one
+// pair of quotes around a value dropped, a missing file read as an empty one
+// (every key keeps its default). Text stays Windows-1250.
 #include <cstdint>
 #include <filesystem>
 #include <map>

@@ -41,10 +41,10 @@ void cmykRowToRgba(std::uint8_t* row, JDIMENSION width, bool inverted) {
     }
 }
 
-}  // namespace
-
-// Reads a baseline or progressive JPEG (grey, YCbCr, RGB, CMYK, YCCK) as RGBA.
-bool decodeJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+// Reads a baseline or progressive JPEG (grey, YCbCr, RGB, CMYK, YCCK) as
+// RGBA, or with `pixels` false only its size from the header.
+bool readJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error,
+              bool pixels) {
     jpeg_decompress_struct info{};
     JpegErrors errors{};
     info.err = jpeg_std_error(&errors.manager);
@@ -62,6 +62,12 @@ bool decodeJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::strin
         jpeg_destroy_decompress(&info);
         return false;
     }
+    if (!pixels) {
+        image.width = std::int32_t(info.image_width);
+        image.height = std::int32_t(info.image_height);
+        jpeg_destroy_decompress(&info);
+        return true;
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
     jpeg_start_decompress(&info);
@@ -75,6 +81,16 @@ bool decodeJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::strin
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     return true;
+}
+
+}  // namespace
+
+bool decodeJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+    return readJpeg(file, image, error, true);
+}
+
+bool measureJpeg(std::span<const std::uint8_t> file, RgbaImage& image, std::string& error) {
+    return readJpeg(file, image, error, false);
 }
 
 }  // namespace morvane

@@ -17,11 +17,13 @@ using Decoder = bool (*)(std::span<const std::uint8_t>, RgbaImage&, std::string&
 struct Format {
     const char* extension;
     Decoder decode;
+    Decoder measure;
 };
 
 constexpr Format kFormats[] = {
-    {".png", decodePng}, {".jpg", decodeJpeg}, {".jpeg", decodeJpeg},
-    {".gif", decodeGif}, {".bmp", decodeBmp}, {".ico", decodeIco},
+    {".png", decodePng, measurePng},  {".jpg", decodeJpeg, measureJpeg},
+    {".jpeg", decodeJpeg, measureJpeg}, {".gif", decodeGif, measureGif},
+    {".bmp", decodeBmp, measureBmp},  {".ico", decodeIco, measureIco},
 };
 
 std::string asciiLower(std::string text) {
@@ -31,10 +33,10 @@ std::string asciiLower(std::string text) {
     return text;
 }
 
-Decoder decoderFor(const std::filesystem::path& path) {
+const Format* formatOf(const std::filesystem::path& path) {
     const std::string extension = asciiLower(path.extension().string());
     for (const Format& format : kFormats) {
-        if (extension == format.extension) return format.decode;
+        if (extension == format.extension) return &format;
     }
     return nullptr;
 }
@@ -77,12 +79,14 @@ void allocatePixels(RgbaImage& image, std::int32_t width, std::int32_t height) {
     image.pixels.assign(std::size_t(width) * std::size_t(height) * 4, 0);
 }
 
+namespace {
+
 // The format is chosen by the extension before the file is opened, so a path
 // without a known extension fails the same way whether the file exists or not.
-PictureLoad LoadPicture(const std::filesystem::path& path) {
+PictureLoad readPicture(const std::filesystem::path& path, Decoder Format::*reader) {
     const std::string shown = fromUtf8(path.string());
-    const Decoder decode = decoderFor(path);
-    if (decode == nullptr) {
+    const Format* format = formatOf(path);
+    if (format == nullptr) {
         std::string extension = fromUtf8(path.extension().string());
         if (!extension.empty()) extension.erase(0, 1);
         return failure("Unknown picture file extension (." + extension + ")");
@@ -97,10 +101,20 @@ PictureLoad LoadPicture(const std::filesystem::path& path) {
         reason = "empty file";
     }
     PictureLoad load;
-    if (!reason.empty() || !decode(bytes, load.image, reason)) {
+    if (!reason.empty() || !(format->*reader)(bytes, load.image, reason)) {
         return failure("Picture \"" + shown + "\" cannot be decoded: " + fromUtf8(reason));
     }
     return load;
+}
+
+}  // namespace
+
+PictureLoad LoadPicture(const std::filesystem::path& path) {
+    return readPicture(path, &Format::decode);
+}
+
+PictureLoad MeasurePicture(const std::filesystem::path& path) {
+    return readPicture(path, &Format::measure);
 }
 
 }  // namespace morvane

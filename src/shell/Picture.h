@@ -35,4 +35,9 @@ inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 25;
 // file, an unreadable one or one its decoder rejects is an error too.
 PictureLoad LoadPicture(const std::filesystem::path& path);
 
+// The size LoadPicture would give the picture, read from the file's header
+// without decoding its pixels: `image` holds the width and height and no
+// pixels. It fails as LoadPicture fails, except on damage past the header.
+PictureLoad MeasurePicture(const std::filesystem::path& path);
+
 }  // namespace morvane

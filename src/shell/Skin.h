@@ -66,7 +66,8 @@ struct SkinRead {
     std::string error;
 };
 
-// Reads the menu skin below the game folder, keys in the file's documented order.
+// Reads the menu skin below the game folder, keys in a fixed order: when
+// several colours are bad, the first in that order is the one reported.
 SkinRead<MenuSkin> ReadMenuSkin(const std::filesystem::path& gameFolder);
 // Reads the main skin below the game folder.
 SkinRead<Skin> ReadSkin(const std::filesystem::path& gameFolder);

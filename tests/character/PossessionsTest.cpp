@@ -128,6 +128,12 @@ TEST_F(Possessions, ChangeSwapsAPackPieceOrElseTheEquippedPieceWithItsBonuses) {
     EXPECT_EQ(line(1), "Tvůj Dýka se změnil na Meč");
 }
 
+// The count covers the highest object given; saves keep only the counted ones.
+TEST_F(Possessions, AnObjectGivenAfterAHigherOneKeepsTheCount) {
+    play("<1><OBJEKT 5=\"1\" JMENO=\"Mapa\"><OBJEKT 2=\"1\" JMENO=\"Dopis\">");
+    EXPECT_EQ(game().pocetobjektu, 5);
+}
+
 TEST_F(Possessions, ObjectsAddUpKeepTheLastNameAndShowAPictureOnlyWhenNamedAgain) {
     play(
         "<1><OBJEKT 3=\"1\" JMENO=\"Klíč\" POPIS=\"Rezavý\" OBRAZEK=\"klic.png\">"

@@ -128,7 +128,7 @@ TEST_F(Inventory, HintsTellUsageEffectsAndConditions) {
         (HoverInventoryWeapon(game, 2), status()), (HoverInventoryArmour(game, 2), status()),
         (HoverInventoryObject(game, 3), status()), (HoverInventoryClose(game), status())};
     EXPECT_EQ(hints, (std::vector<std::string>{
-                         "Vybuchne.\rPouze v boji",
+                         "Vybuchne.\rPouze v boji\r",  // the break stays without conditions
                          "Mocný.\rMožno použít vždy\r\rNesplněno: Počet životů je větší 100",
                          "Meč (útok 1k6-1, poškození 2)\rDlouhá čepel.\r\rSíla + 2\rObratnost - 1"
                          "\rNesplněno: Síla je větší nebo rovno 5",
@@ -363,6 +363,16 @@ TEST(Sell, PaysThePercentageRoundedDownAndHidesASoldOutLine) {
     t.go(2);
     EXPECT_EQ(t.game.hrac.penize, 73);
     EXPECT_EQ(t.game.zbroje[2].mnozstvi, 0);
+}
+
+TEST(Sell, WithoutAPercentagePaysHalfThePrice) {
+    TradeGame t("<1><PRODEJ TYP=\"zbroje\">");
+    // At 100 every percentage pays a different sum.
+    t.game.zbroje[2].cena = 100;
+    t.game.zbroje[2].mnozstvi = 1;
+    t.frontend.sell = [&] { EXPECT_TRUE(Sell(t.game, SellKind::Armour, 2)); };
+    t.go(1);
+    EXPECT_EQ(t.game.hrac.penize, 30 + 50);
 }
 
 }  // namespace

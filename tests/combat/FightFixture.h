@@ -68,6 +68,8 @@ struct FightGame {
     ScriptedDice dice;
     Game game{frontend, clock, dice};
 
+    ~FightGame() { ExpectEveryScreenPlayed(frontend); }
+
     // The hero: 20/20 hit points, 10/10 mana, agility 5, speed 2, energy 10,
     // a sword (1k6+1, damage 2) and leather (defence 3, toughness 2, penalty 1).
     explicit FightGame(std::string_view story = "<1>\r\n") {

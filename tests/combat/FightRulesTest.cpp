@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "base/GameEnded.h"
@@ -66,6 +67,18 @@ TEST(FightCommand, ABadNumberStopsItBeforeTheScreenOpens) {
     EXPECT_EQ(t.frontend.errors[0], "'x1' is not a valid integer value");
     EXPECT_EQ(t.frontend.fights, 0);
     EXPECT_EQ(t.game.vysledeksouboje, 1);
+}
+
+// A test that plays the fight screen fails when the screen never opens: here
+// a bad number stops the fight command before it shows the screen.
+TEST(FightCommand, ATestWhoseFightScreenNeverOpensFails) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            test::FightGame t("<1>\r\n<SOUBOJ ZIVOTY=\"x\">\r\n");
+            t.frontend.fight = [] {};
+            t.go(1);
+        },
+        "the fight screen the test plays never opened");
 }
 
 TEST(FightCommand, AVictoryIsReportedInLimeAndTheLocationGoesOn) {
@@ -164,6 +177,34 @@ TEST(BattleRound, MissHitAndHitWithoutDamageApplyTheirOwnListsThenTheAlwaysList)
         EXPECT_EQ(t.game.hrac.energievsouboji, 5 - 2 + 2 + 2);
         EXPECT_EQ(t.game.hrac.mana, 9);
     }
+}
+
+TEST(PerformAction, AnActionCostingExactlyTheEnergyAndManaLeftIsDone) {
+    test::FightGame t;
+    t.fight({{"ZIVOTY", "30"}}, [&](Game& game) {
+        // "Sek" costs 2 energy and 1 mana.
+        game.hrac.energievsouboji = 2;
+        game.hrac.mana = 1;
+        ClickAction(game, Sek);
+        EXPECT_EQ(u8(game.souboj.screen.Summary1).find("K provedení"), std::string::npos);
+        EXPECT_EQ(game.hrac.mana, 0);
+        EXPECT_EQ(game.hrac.energievsouboji, 0 + 2);  // refilled by the speed
+        ClickAction(game, Drtivy);
+    });
+}
+
+// The enemy's fixed 9 against defence 8 (armour 3, agility 5) and a fight
+// bonus of 1: dodged only when the bonus counts.
+TEST(BattleRound, TheFightDefenceBonusCountsAgainstTheEnemysAttack) {
+    test::FightGame t;
+    t.fight({{"UTOK", "0k6+9"}, {"POSKOZENI", "5"}, {"ZIVOTY", "30"}}, [&](Game& game) {
+        game.bonusy.obrana = 1;
+        ClickAction(game, Sek);
+        EXPECT_EQ(u8(game.souboj.screen.Summary1),
+                  "Výsledný útok nepřítele je 9, tvá obrana je 9.\rÚspěšně jsi uhnul!");
+        EXPECT_EQ(game.hrac.zivoty, 20);
+        ClickAction(game, Drtivy);
+    });
 }
 
 TEST(PerformAction, RefusalsCostNothingAndAFailingFormulaLeavesTheFightOpen) {

@@ -67,14 +67,14 @@ std::vector<int> Visited(const Played& p, const std::vector<std::string>& moves)
     for (std::size_t i = 0; i < p.lines.size(); ++i) {
         const auto& line = p.lines[i];
         if (line.contains("game")) {
-            const int lokace = line["game"]["lokace"];
+            const int lokace = Field(line, "/game/lokace");
             if (shown.empty() || shown.back() != lokace) shown.push_back(lokace);
         }
-        const bool ends = i + 1 < p.lines.size() && p.lines[i + 1]["screen"] == "ended";
+        const bool ends = i + 1 < p.lines.size() && p.at(i + 1, "/screen") == "ended";
         const auto menu = [&](std::size_t k) {
-            return line["game"]["menu"]["items"][k - 1]["target"];
+            return Field(line, "/game/menu/items/" + std::to_string(k - 1) + "/target");
         };
-        if (ends && line["screen"] == "main" && i < moves.size() && !moves[i].empty() &&
+        if (ends && Field(line, "/screen") == "main" && i < moves.size() && !moves[i].empty() &&
             std::isdigit(static_cast<unsigned char>(moves[i][0])))
             shown.push_back(menu(std::stoul(moves[i])));
     }
@@ -125,17 +125,17 @@ TEST(Demo, EveryRouteReachesItsEndingWithoutARefusedMove) {
         ASSERT_EQ(p.status, 0);
         ASSERT_EQ(p.lines.size(), moves.size() + 1);  // the first screen, then one a move
         for (const auto& line : p.lines) {
-            const auto& said = line["messages"];
+            const nlohmann::json said = Field(line, "/messages");
             EXPECT_TRUE(std::find(said.begin(), said.end(), "unknown command") == said.end());
         }
-        EXPECT_EQ(p.last()["screen"], "ended");
+        EXPECT_EQ(p.last("/screen"), "ended");
         const auto& last = p.final();
-        EXPECT_EQ(last["game"]["lokace"], e.page);
+        EXPECT_EQ(Field(last, "/game/lokace"), e.page);
         if (e.title[0] != '\0') {
-            EXPECT_EQ(last["screen"], "main");
+            EXPECT_EQ(Field(last, "/screen"), "main");
             EXPECT_NE(last.dump().find(e.title), std::string::npos);
         } else {
-            EXPECT_EQ(last["screen"], "death");
+            EXPECT_EQ(Field(last, "/screen"), "death");
         }
     }
 }

@@ -7,18 +7,48 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
 #include "support/TempFolder.h"
 
 namespace morvane::test {
 
+// The value at `pointer` ("/game/page/0/text") in a printed line. A line
+// without it fails the test, naming what is missing, and gives null, so the
+// check that reads it fails as well instead of the test crashing.
+inline nlohmann::json Field(const nlohmann::json& line, const std::string& pointer) {
+    const nlohmann::json::json_pointer path(pointer);
+    if (line.contains(path)) return line.at(path);
+    ADD_FAILURE() << "no " << pointer << " in " << line.dump();
+    return nullptr;
+}
+
 struct Played {
     int status = -1;
     std::vector<nlohmann::json> lines;
-    const nlohmann::json& last() const { return lines.back(); }
+
+    // Line `i`; past the last line the test fails and gets an empty line.
+    const nlohmann::json& line(std::size_t i) const {
+        static const nlohmann::json kNone = nlohmann::json::object();
+        if (i < lines.size()) return lines[i];
+        ADD_FAILURE() << "line " << i << " was not printed; " << lines.size() << " were";
+        return kNone;
+    }
+    // The value at `pointer` in line `i`; null, and the test failed, when
+    // either is missing.
+    nlohmann::json at(std::size_t i, const std::string& pointer) const {
+        if (i < lines.size()) return Field(lines[i], pointer);
+        ADD_FAILURE() << "line " << i << " (for " << pointer << ") was not printed; "
+                      << lines.size() << " were";
+        return nullptr;
+    }
+    nlohmann::json last(const std::string& pointer) const {
+        return lines.empty() ? at(0, pointer) : at(lines.size() - 1, pointer);
+    }
     // The last line before the game ended.
-    const nlohmann::json& final() const { return lines.at(lines.size() - 2); }
+    const nlohmann::json& final() const { return line(lines.size() < 2 ? lines.size() : lines.size() - 2); }
 };
 
 inline Played PlayText(const TempFolder& game, const std::vector<std::string>& commands,

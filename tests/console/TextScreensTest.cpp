@@ -45,16 +45,16 @@ TEST(TextScreens, FightsWonAndSurvivedShowTheirResults) {
     const Played p = PlayText(game, {"menu 1", "attack 1", "menu 1", "menu 2", "attack 1"});
     ASSERT_EQ(p.status, 0);
     ASSERT_EQ(p.lines.size(), 7u);
-    EXPECT_EQ(p.lines[1]["screen"], "fight");
-    EXPECT_EQ(p.lines[1]["fight"]["Jmeno"], "Krysa");
-    EXPECT_EQ(p.lines[1]["fight"]["actions"][0]["text"], "Bodnutí");
+    EXPECT_EQ(p.at(1, "/screen"), "fight");
+    EXPECT_EQ(p.at(1, "/fight/Jmeno"), "Krysa");
+    EXPECT_EQ(p.at(1, "/fight/actions/0/text"), "Bodnutí");
     // The rat falls at the first blow and the fight closes by itself.
-    EXPECT_EQ(p.lines[2]["game"]["page"][0]["text"], "Výsledek 2");
-    EXPECT_EQ(p.lines[2]["game"]["hrac"]["zkusenosti"], 4);
+    EXPECT_EQ(p.at(2, "/game/page/0/text"), "Výsledek 2");
+    EXPECT_EQ(p.at(2, "/game/hrac/zkusenosti"), 4);
     // The giant hits for 100, but the fight spares the hero.
-    EXPECT_EQ(p.lines[4]["screen"], "fight");
-    EXPECT_EQ(p.lines[5]["screen"], "main");
-    EXPECT_EQ(p.lines[5]["game"]["page"][0]["text"], "Výsledek 0, životy 1");
+    EXPECT_EQ(p.at(4, "/screen"), "fight");
+    EXPECT_EQ(p.at(5, "/screen"), "main");
+    EXPECT_EQ(p.at(5, "/game/page/0/text"), "Výsledek 0, životy 1");
 }
 
 TEST(TextScreens, ShopSellInventoryAndSheetWorkThroughTheCore) {
@@ -65,19 +65,19 @@ TEST(TextScreens, ShopSellInventoryAndSheetWorkThroughTheCore) {
                                      "menu 4", "sell zbran 2", "close", "inventory", "use 1",
                                      "close", "sheet", "train sila", "close"});
     ASSERT_EQ(p.status, 0);
-    EXPECT_EQ(p.lines[1]["screen"], "shop");
-    EXPECT_EQ(p.lines[1]["shop"]["goods"][0]["text"], "Lektvar");
+    EXPECT_EQ(p.at(1, "/screen"), "shop");
+    EXPECT_EQ(p.at(1, "/shop/goods/0/text"), "Lektvar");
     // 15 coins buy three potions of 5: exactly nothing left, then no more.
-    EXPECT_EQ(p.lines[4]["game"]["hrac"]["penize"], 0);
-    EXPECT_EQ(p.lines[4]["game"]["mnozstvi"]["predmety"]["1"], 4);
+    EXPECT_EQ(p.at(4, "/game/hrac/penize"), 0);
+    EXPECT_EQ(p.at(4, "/game/mnozstvi/predmety/1"), 4);
     // The dagger worth 15 sells for half, rounded down.
-    EXPECT_EQ(p.lines[7]["screen"], "sell");
-    EXPECT_EQ(p.lines[8]["game"]["hrac"]["penize"], 7);
-    EXPECT_EQ(p.lines[10]["screen"], "inventory");
-    EXPECT_EQ(p.lines[11]["game"]["mnozstvi"]["predmety"]["1"], 4);  // five less the one used
-    EXPECT_EQ(p.lines[13]["screen"], "sheet");
-    EXPECT_EQ(p.lines[14]["game"]["hrac"]["sila"], 6);
-    EXPECT_EQ(p.lines[14]["game"]["hrac"]["zkusenosti"], 20);
+    EXPECT_EQ(p.at(7, "/screen"), "sell");
+    EXPECT_EQ(p.at(8, "/game/hrac/penize"), 7);
+    EXPECT_EQ(p.at(10, "/screen"), "inventory");
+    EXPECT_EQ(p.at(11, "/game/mnozstvi/predmety/1"), 4);  // five less the one used
+    EXPECT_EQ(p.at(13, "/screen"), "sheet");
+    EXPECT_EQ(p.at(14, "/game/hrac/sila"), 6);
+    EXPECT_EQ(p.at(14, "/game/hrac/zkusenosti"), 20);
 }
 
 TEST(TextScreens, ASavedPositionLoadsBackWithItsState) {
@@ -86,15 +86,15 @@ TEST(TextScreens, ASavedPositionLoadsBackWithItsState) {
     game.writeDefinition();
     const Played saved = PlayText(game, {"sheet", "train sila", "close", "menu 5", "save hra1"});
     ASSERT_EQ(saved.status, 0);
-    EXPECT_EQ(saved.lines[4]["screen"], "save");
+    EXPECT_EQ(saved.at(4, "/screen"), "save");
     ASSERT_TRUE(game.exists("save/hra1.mkp"));
 
     const Played loaded = PlayText(game, {"continue"}, "--seed 1 --load hra1");
     ASSERT_EQ(loaded.status, 0);
-    EXPECT_TRUE(loaded.lines[0]["game"]["buttons"]["continue"]);
+    EXPECT_TRUE(loaded.at(0, "/game/buttons/continue"));
     // The position resumes where the save offer pointed, with what was saved.
-    EXPECT_EQ(loaded.lines[1]["game"]["lokace"], 1);
-    EXPECT_EQ(loaded.lines[1]["game"]["promenne"]["7"], 42);
-    EXPECT_EQ(loaded.lines[1]["game"]["hrac"]["sila"], 6);
-    EXPECT_EQ(loaded.lines[1]["game"]["mnozstvi"]["predmety"]["1"], 2);
+    EXPECT_EQ(loaded.at(1, "/game/lokace"), 1);
+    EXPECT_EQ(loaded.at(1, "/game/promenne/7"), 42);
+    EXPECT_EQ(loaded.at(1, "/game/hrac/sila"), 6);
+    EXPECT_EQ(loaded.at(1, "/game/mnozstvi/predmety/1"), 2);
 }

@@ -6,6 +6,7 @@
 
 #include "base/Win1250.h"
 #include "shell/GameFilePath.h"
+#include "shell/PictureFiles.h"
 #include "support/StoryGame.h"
 
 using namespace morvane;
@@ -76,6 +77,21 @@ TEST(PageCommands, TextIsPreparedAndStyledOncePerBlock) {
     }
     EXPECT_EQ(s.game.hlavni.prvky[2].text.barva, 0x123456);
     EXPECT_EQ(s.game.hlavni.pocettextu, 3);
+}
+
+// Both front ends lay the page out from the core's numbers, so a picture
+// given no size carries its own, read from the file (0 x 0 when unreadable).
+TEST(PageCommands, APictureGivenNoSizeCarriesItsOwn) {
+    test::StoryGame t(
+        "<1><OBRAZEKVTEXTU SOUBOR=\"Mapa.PNG\"><OBRAZEKVTEXTU SOUBOR=\"zly.png\">"
+        "<OBRAZEKVTEXTU SOUBOR=\"Mapa.PNG\" VYSKA=\"9\">\r\n");
+    t.folder.write("obrazky/zly.png", "x");
+    test::writePng(t.folder.path() / "obrazky" / "Mapa.PNG", 3, 2,
+                   std::vector<test::Rgba>(6, {1, 2, 3, 255}));
+    t.go(1);
+    std::vector<std::pair<int, int>> sizes;
+    for (const PageElement& e : t.game.hlavni.prvky) sizes.emplace_back(e.obrazek.sirka, e.obrazek.vyska);
+    EXPECT_EQ(sizes, (std::vector<std::pair<int, int>>{{3, 2}, {0, 0}, {30, 9}}));
 }
 
 TEST(PageCommands, PicturesOnThePageAndInTheWindow) {

@@ -79,7 +79,7 @@ struct SaveGame : test::StoryGame {
         game.definice.nazevhry.assign("hra");
         StartAudio(game, [this] { return std::make_unique<test::RecordingAudioBackend>(calls); });
         // The save screen is confirmed with the name it offers.
-        frontend.save = [this] { SaveScreenClick(game, DescribeSaveScreen(game).edit1); };
+        frontend.save.byDefault([this] { SaveScreenClick(game, DescribeSaveScreen(game).edit1); });
         StartNewGame(game);
     }
 
@@ -208,6 +208,19 @@ TEST(SavedPosition, UnreadableOrForeignFilesAreRefusedBeforeAnythingChanges) {
     EXPECT_EQ(StartLoadedGame(game, "save/chybi.mkp"), LoadResult::Unreadable);
     ASSERT_EQ(game.hlavni.prvky.size(), 1u);
     EXPECT_EQ(game.hlavni.prvky[0].text.text, "Start");
+
+    // Tables of a hundred entries each are full, not damaged.
+    std::string full = good;
+    for (std::size_t count :
+         {offsetof(ulozenapozice, pocetzbrani), offsetof(ulozenapozice, pocetzbroji),
+          offsetof(ulozenapozice, pocetpredmetu), offsetof(ulozenapozice, pocetobjektu),
+          offsetof(ulozenapozice, pocetkouzel), offsetof(ulozenapozice, pocetutoku)}) {
+        const std::int32_t hundred = kTableEntries;
+        std::memcpy(full.data() + count, &hundred, sizeof hundred);
+    }
+    g.folder.write("save/plny.mkp", full);
+    EXPECT_EQ(LoadPosition(game, "save/plny.mkp"), LoadResult::Loaded);
+    EXPECT_EQ(game.pocetobjektu, kTableEntries);
 }
 
 TEST(SavedPosition, BadNamesAndFailedWritesLeaveTheScreenOpenAndOlderFilesIntact) {

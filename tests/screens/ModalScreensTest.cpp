@@ -80,13 +80,23 @@ struct ModalScreens : ::testing::Test {
             if (label->text() == caption) return label;
         return nullptr;
     }
-    // Follows a menu entry; `atScreen` runs while the modal screen it opens is shown.
-    void follow(const QString& caption, std::function<void()> atScreen) {
+    // Follows a menu entry; `atScreen` runs while the modal screen it opens is
+    // shown. A screen that does not open fails the test, and its `atScreen`
+    // never runs later, into another test.
+    void follow(const QString& caption, const std::function<void()>& atScreen) {
         TLELabel* label = menuLabel(caption);
         ASSERT_NE(label, nullptr);
-        QTimer::singleShot(20, atScreen);
+        bool ran = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ran = true;
+            atScreen();
+        });
+        timer.start(20);
         Enter(label);
         Click(label);
+        EXPECT_TRUE(ran) << "no screen opened from " << caption.toStdString();
     }
 };
 

@@ -10,6 +10,37 @@
 
 namespace morvane::test {
 
+// What a test does at one modal screen. A script given with `=` is the test's
+// body at that screen, so it must run: unplayed() tells when the screen never
+// opened after it was given. `byDefault` gives an answer the test may never need.
+class ScreenScript {
+public:
+    ScreenScript& operator=(std::function<void()> script) {
+        set(std::move(script), true);
+        return *this;
+    }
+    void byDefault(std::function<void()> script) { set(std::move(script), false); }
+
+    // The screen opened: the script plays it. A script may give the next one.
+    void play() {
+        played_ = true;
+        if (!script_) return;
+        const std::function<void()> script = script_;
+        script();
+    }
+    bool unplayed() const { return required_ && !played_; }
+
+private:
+    void set(std::function<void()> script, bool required) {
+        script_ = std::move(script);
+        required_ = required && script_;
+        played_ = false;
+    }
+    std::function<void()> script_;
+    bool required_ = false;
+    bool played_ = false;
+};
+
 class FakeFrontend : public Frontend {
 public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -20,21 +51,21 @@ public:
     // Plays the fight through `fight`, which the test sets (clicks and hovers).
     void showFight() override {
         ++fights;
-        if (fight) fight();
+        fight.play();
     }
     // Plays the save screen through `save`, which the test sets.
     void showSave() override {
         ++saveScreens;
-        if (save) save();
+        save.play();
     }
     // Play the shop and the sell screen through `shop` and `sell`, which the test sets.
     void showShop() override {
         ++shopScreens;
-        if (shop) shop();
+        shop.play();
     }
     void showSell() override {
         ++sellScreens;
-        if (sell) sell();
+        sell.play();
     }
     void showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                      bool ownSize, const std::string& caption) override {
@@ -56,14 +87,23 @@ public:
     int sideScreensClosed = 0;
     int deaths = 0;
     int fights = 0;
-    std::function<void()> fight;
+    ScreenScript fight;
     int saveScreens = 0;
-    std::function<void()> save;
+    ScreenScript save;
     int shopScreens = 0;
-    std::function<void()> shop;
+    ScreenScript shop;
     int sellScreens = 0;
-    std::function<void()> sell;
+    ScreenScript sell;
     std::vector<Picture> pictures;
+
+    // The screens whose test script never ran.
+    std::vector<std::string> unplayedScreens() const {
+        std::vector<std::string> names;
+        for (const auto& [name, screen] : {std::pair{"fight", &fight}, std::pair{"save", &save},
+                                           std::pair{"shop", &shop}, std::pair{"sell", &sell}})
+            if (screen->unplayed()) names.push_back(name);
+        return names;
+    }
     std::vector<std::string> audio;  // "sound FILE", "stream FILE", ..., "stop"
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 // A Game with everything a unit test needs around it: the fake front end, a
 // clock stopped at a known moment and a seeded random source.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -16,8 +18,15 @@ public:
     LocalTime now() const override { return time; }
 };
 
+// A test that plays a screen fails when that screen never opened.
+inline void ExpectEveryScreenPlayed(const FakeFrontend& frontend) {
+    for (const std::string& screen : frontend.unplayedScreens())
+        ADD_FAILURE() << "the " << screen << " screen the test plays never opened";
+}
+
 struct TestGame {
     explicit TestGame(std::uint64_t seed = 1) : random(makeSeededRandom(seed)) {}
+    ~TestGame() { ExpectEveryScreenPlayed(frontend); }
 
     FakeFrontend frontend;
     FixedClock clock;
