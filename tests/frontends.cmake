@@ -29,3 +29,14 @@ if(TARGET morvane_qt_tests)
       "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;QT_SCALE_FACTOR=${factor}")
   endforeach()
 endif()
+
+# Once morvane-check is built, the reference's examples and the starter game
+# go through it too; it may be made after this folder has been read.
+function(morvane_check_for_tests)
+  if(TARGET morvane-check AND TARGET morvane_e2e_tests)
+    target_compile_definitions(morvane_e2e_tests PRIVATE
+      MORVANE_CHECK_BINARY="$<TARGET_FILE:morvane-check>")
+    add_dependencies(morvane_e2e_tests morvane-check)
+  endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL morvane_check_for_tests)
