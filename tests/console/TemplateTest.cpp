@@ -72,3 +72,14 @@ TEST(Template, DefinitionIsWrittenFromItsTextSource) {
     EXPECT_EQ(Shell(std::string(MORVANE_CHECK_BINARY) + " '" + kTemplate.string() + "'"), 0);
 #endif
 }
+
+// A note with a comma in a table is an entry without its number: the start
+// of the game stops, and the program says why instead of failing.
+TEST(Template, MalformedTableLineStopsTheStart) {
+    TemplateCopy game;
+    game.write("data/zbrane.vrn", "Zbrane, bez cisla\n");
+    const Played p = PlayText(game, {"1"});
+    EXPECT_EQ(p.status, 1);
+    const std::string error = ReadFile(game.path() / "stderr.txt");
+    EXPECT_NE(error.find("is not a valid integer value"), std::string::npos) << error;
+}

@@ -24,7 +24,7 @@ struct Output {
     std::string text;  // standard output and error together
 };
 
-Output Run(const std::string& program, const std::string& arguments) {
+Output Invoke(const std::string& program, const std::string& arguments) {
     Output out;
     const std::string command = (kTools / program).string() + " " + arguments + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
@@ -41,16 +41,16 @@ TEST(Tools, AnswerHelpAndVersionAndRefuseUnknownOptions) {
     TempFolder here;
     for (const char* program : {"morvane-definice", "morvane-zasifruj", "morvane-text"}) {
         SCOPED_TRACE(program);
-        const Output help = Run(program, "--help");
+        const Output help = Invoke(program, "--help");
         EXPECT_EQ(help.status, 0);
         EXPECT_NE(help.text.find(std::string("usage: ") + program), std::string::npos);
-        const Output version = Run(program, "--version");
+        const Output version = Invoke(program, "--version");
         EXPECT_EQ(version.status, 0);
         EXPECT_EQ(version.text.rfind(std::string(program) + " ", 0), 0u) << version.text;
-        EXPECT_EQ(Run(program, "--nonsense '" + here.path().string() + "'").status, 2);
+        EXPECT_EQ(Invoke(program, "--nonsense '" + here.path().string() + "'").status, 2);
     }
     // A folder without a definition is no game.
-    EXPECT_EQ(Run("morvane-zasifruj", "'" + here.path().string() + "'").status, 2);
+    EXPECT_EQ(Invoke("morvane-zasifruj", "'" + here.path().string() + "'").status, 2);
 }
 
 TEST(Tools, DefinitionSourceInWindows1250IsRefusedWithItsLine) {
@@ -60,10 +60,10 @@ TEST(Tools, DefinitionSourceInWindows1250IsRefusedWithItsLine) {
                           "sila=1,1,1\nobratnost=1,1,1\nrychlost=1,1,1\nenergie=1,1,1\n");
     out.write("cp1250.txt", morvane::cz("nazev=hra\ntitul=Žluťoučký kůň\n"));
     const std::string target = " '" + (out.path() / "a.vrn").string() + "'";
-    const Output refused = Run("morvane-definice", "'" + (out.path() / "cp1250.txt").string() + "'" + target);
+    const Output refused = Invoke("morvane-definice", "'" + (out.path() / "cp1250.txt").string() + "'" + target);
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.text.find("cp1250.txt:2: not UTF-8"), std::string::npos) << refused.text;
     EXPECT_FALSE(out.exists("a.vrn"));
-    EXPECT_EQ(Run("morvane-definice", "'" + (out.path() / "utf8.txt").string() + "'" + target).status, 0);
+    EXPECT_EQ(Invoke("morvane-definice", "'" + (out.path() / "utf8.txt").string() + "'" + target).status, 0);
     EXPECT_TRUE(out.exists("a.vrn"));
 }
