@@ -4,8 +4,10 @@ if(TARGET morvane-text)
   add_executable(morvane_e2e_tests ${console_tests})
   target_include_directories(morvane_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(morvane_e2e_tests PRIVATE morvane_console GTest::gtest GTest::gtest_main)
+  # The source folder is given, not taken from __FILE__, which a compiler
+  # cache may hand back relative to another build folder.
   target_compile_definitions(morvane_e2e_tests PRIVATE
-    MORVANE_TEXT_BINARY="$<TARGET_FILE:morvane-text>")
+    MORVANE_TEXT_BINARY="$<TARGET_FILE:morvane-text>" MORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_dependencies(morvane_e2e_tests morvane-text)
   gtest_discover_tests(morvane_e2e_tests DISCOVERY_TIMEOUT 60)
 endif()

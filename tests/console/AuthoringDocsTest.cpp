@@ -34,7 +34,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kRoot = fs::path(__FILE__).parent_path().parent_path().parent_path();
+const fs::path kRoot = MORVANE_SOURCE_DIR;
 const fs::path kDocs = kRoot / "docs" / "authoring";
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
 

@@ -18,8 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kTemplate =
-    fs::path(__FILE__).parent_path().parent_path().parent_path() / "games" / "template";
+const fs::path kTemplate = fs::path(MORVANE_SOURCE_DIR) / "games" / "template";
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
 
 std::string ReadFile(const fs::path& file) {
