@@ -4,6 +4,8 @@ add_executable(morvane-definice ${CMAKE_SOURCE_DIR}/tools/morvane-definice.cpp)
 target_link_libraries(morvane-definice PRIVATE morvane_core)
 add_executable(morvane-zasifruj ${CMAKE_SOURCE_DIR}/tools/morvane-zasifruj.cpp)
 target_link_libraries(morvane-zasifruj PRIVATE morvane_core)
+target_compile_definitions(morvane-definice PRIVATE MORVANE_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(morvane-zasifruj PRIVATE MORVANE_VERSION="${PROJECT_VERSION}")
 
 # The end-to-end tests of the demo run both tools; they are made after the
 # tests folder has been read, so the dependency is added at the end.

@@ -4,8 +4,10 @@ if(TARGET morvane-text)
   add_executable(morvane_e2e_tests ${console_tests})
   target_include_directories(morvane_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(morvane_e2e_tests PRIVATE morvane_console GTest::gtest GTest::gtest_main)
+  # The source folder is given, not taken from __FILE__, which a compiler
+  # cache may hand back relative to another build folder.
   target_compile_definitions(morvane_e2e_tests PRIVATE
-    MORVANE_TEXT_BINARY="$<TARGET_FILE:morvane-text>")
+    MORVANE_TEXT_BINARY="$<TARGET_FILE:morvane-text>" MORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_dependencies(morvane_e2e_tests morvane-text)
   gtest_discover_tests(morvane_e2e_tests DISCOVERY_TIMEOUT 60)
 endif()
@@ -29,3 +31,14 @@ if(TARGET morvane_qt_tests)
       "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;QT_SCALE_FACTOR=${factor}")
   endforeach()
 endif()
+
+# Once morvane-check is built, the reference's examples and the starter game
+# go through it too; it may be made after this folder has been read.
+function(morvane_check_for_tests)
+  if(TARGET morvane-check AND TARGET morvane_e2e_tests)
+    target_compile_definitions(morvane_e2e_tests PRIVATE
+      MORVANE_CHECK_BINARY="$<TARGET_FILE:morvane-check>")
+    add_dependencies(morvane_e2e_tests morvane-check)
+  endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL morvane_check_for_tests)

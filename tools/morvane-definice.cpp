@@ -3,12 +3,14 @@
 // never edits the 240 binary bytes by hand.
 //
 //   morvane-definice SOURCE.txt TARGET.vrn
+//   morvane-definice --help | --version
 //
 // Keys: nazev (game name, the pass of scrambled files and saved positions),
 // titul, autor, hrdina (default hero name), zadavanijmena (1: the player
 // types the name), penize, zkusenosti, mena, and the six attributes zivoty,
 // mana, sila, obratnost, rychlost, energie as "start,first price,price step".
 // Empty lines and lines starting with # are notes.
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -17,6 +19,7 @@
 #include <string>
 
 #include "base/Files.h"
+#include "base/TextFile.h"
 #include "base/Numbers.h"
 #include "base/Win1250.h"
 #include "parser/GameDefinition.h"
@@ -112,16 +115,54 @@ bool build(std::map<std::string, std::string> pairs, TGameInit& record) {
     return ok;
 }
 
+const char* const kUsage =
+    "usage: morvane-definice SOURCE.txt TARGET.vrn\n"
+    "Writes a game's definition record (data/inicializace.vrn) from a UTF-8 text file of\n"
+    "KEY=VALUE lines. Keys: nazev (the game name: the pass of scrambled files and saved\n"
+    "positions), titul, autor, hrdina, zadavanijmena (0 or 1), penize, zkusenosti, mena,\n"
+    "and zivoty, mana, sila, obratnost, rychlost, energie as start,first price,price step.\n"
+    "Lines starting with # are notes. Exit status: 0 written, 1 bad source, 2 bad usage.\n";
+
+// The source is written in an ordinary editor: a file saved in the game's
+// own Windows-1250 would turn every Czech letter into "?" in the record.
+bool readUtf8(const char* file, std::string& text) {
+    const auto bytes = morvane::readBinaryFile(file);
+    if (!bytes) {
+        std::cerr << "cannot read " << file << "\n";
+        return false;
+    }
+    const std::size_t bad = morvane::FirstNonUtf8(*bytes);
+    if (bad != std::string::npos) {
+        const auto line = 1 + std::count(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(bad), '\n');
+        std::cerr << file << ":" << line << ": not UTF-8 text (perhaps Windows-1250); "
+                  << "save the file as UTF-8 and run again\n";
+        return false;
+    }
+    text = *bytes;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: morvane-definice SOURCE.txt TARGET.vrn\n";
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (first == "--help" || first == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (argc == 2 && first == "--version") {
+        std::cout << "morvane-definice " << MORVANE_VERSION << "\n";
+        return 0;
+    }
+    if (argc != 3 || first.starts_with("-")) {
+        std::cerr << kUsage;
         return 2;
     }
-    std::ifstream in(argv[1]);
+    std::string text;
     std::map<std::string, std::string> pairs;
-    if (!in || !readPairs(in, pairs)) {
+    if (!readUtf8(argv[1], text)) return 1;
+    std::istringstream in(text);
+    if (!readPairs(in, pairs)) {
         std::cerr << "cannot read " << argv[1] << "\n";
         return 1;
     }

@@ -3,6 +3,7 @@
 // name of the folder's data/inicializace.vrn.
 //
 //   morvane-zasifruj GAME_FOLDER
+//   morvane-zasifruj --help | --version
 //
 // Every data/NAME.vrn becomes data/zasifrovane/NAME.vrn and every
 // data/knihovny/NAME.vrn becomes data/zasifrovane/knihovny/NAME.vrn. The
@@ -60,14 +61,36 @@ bool scrambleFolder(const fs::path& plain, const fs::path& target, const std::st
     return ok;
 }
 
+const char* const kUsage =
+    "usage: morvane-zasifruj GAME_FOLDER\n"
+    "Writes the scrambled form of a game's script files: every data/NAME.vrn (but the\n"
+    "definition inicializace.vrn) to data/zasifrovane/NAME.vrn and every\n"
+    "data/knihovny/NAME.vrn to data/zasifrovane/knihovny/NAME.vrn, keyed by the game name\n"
+    "of data/inicializace.vrn. The plain files stay; leave them out of the game you ship.\n"
+    "Exit status: 0 written, 1 a file could not be scrambled, 2 bad usage.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: morvane-zasifruj GAME_FOLDER\n";
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (first == "--help" || first == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (argc == 2 && first == "--version") {
+        std::cout << "morvane-zasifruj " << MORVANE_VERSION << "\n";
+        return 0;
+    }
+    // An option this program doesn't know is never taken for a folder.
+    if (argc != 2 || first.starts_with("-")) {
+        std::cerr << kUsage;
         return 2;
     }
-    const fs::path game = argv[1];
+    const fs::path game = first;
+    if (!fs::is_regular_file(game / "data" / "inicializace.vrn")) {
+        std::cerr << game.string() << ": not a game folder (no data/inicializace.vrn)\n";
+        return 2;
+    }
     std::string name;
     try {
         name = morvane::GameDefinition::load(game).gameName();

@@ -93,6 +93,15 @@ std::string fromUtf8(std::string_view utf8) {
     return out;
 }
 
+std::size_t FirstNonUtf8(std::string_view text) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD written out
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t at = i;
+        if (nextCodePoint(text, i) == 0xFFFD && text.substr(at, 3) != kReplacement) return at;
+    }
+    return std::string_view::npos;
+}
+
 char upperCase(char c) {
     const auto b = static_cast<std::uint8_t>(c);
     if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);

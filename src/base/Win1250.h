@@ -15,6 +15,10 @@ std::string toUtf8(std::string_view win1250);
 // UTF-8 sequence, becomes "?"; no byte without a character is ever produced.
 std::string fromUtf8(std::string_view utf8);
 
+// The offset of the first byte that is not part of a well-formed UTF-8
+// sequence, or npos when the whole text is UTF-8 (plain ASCII is).
+std::size_t FirstNonUtf8(std::string_view text);
+
 // The Windows-1250 form of a UTF-8 literal in the source, for the engine's
 // own Czech texts: cz("Chybné soubory").
 inline std::string cz(std::string_view utf8) { return fromUtf8(utf8); }

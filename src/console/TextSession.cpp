@@ -7,6 +7,7 @@
 
 #include "base/GameEnded.h"
 #include "base/Numbers.h"
+#include "base/ScriptError.h"
 #include "base/Win1250.h"
 #include "character/CharacterSheet.h"
 #include "character/Inventory.h"
@@ -99,6 +100,10 @@ int TextSession::run() {
         else startGame();
     } catch (const InputEnded&) {
     } catch (const GameEnded&) {
+    } catch (const ScriptError& error) {
+        // A game whose start-up can't finish (a malformed table line) can't be played.
+        err_ << toUtf8(error.what()) << "\n";
+        return 1;
     }
     emit(Screen::Ended, nullptr);
     return 0;

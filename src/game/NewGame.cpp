@@ -51,6 +51,10 @@ void PrepareGame(Game& game) {
     game.casovac = Casovac{};
     game.okno = WindowState{};
     game.hlavni = Hlavni{};
+    // Story objects have no file to be read from again: a key found in an
+    // earlier game of this run must not be owned in the next one.
+    game.objekty = {};
+    game.pocetobjektu = 0;
     ResetState(game);
     NewGameHero(game);
     LoadConstants(game.pribeh, game.frontend);

@@ -10,7 +10,7 @@ struct Game;
 // Prepares a complete new game from the definition in game.definice: lists,
 // switches, info lines, currency, state and variables, the hero (whose name
 // the name entry may already have set), constants, the five tables with
-// nothing learned, the starting equipment. The story is read afresh, string
+// nothing learned, no story objects, the starting equipment. The story is read afresh, string
 // variables are emptied, prefix, suffix and redirect are off, so nothing of
 // an earlier game in the same run carries over. Runs no location.
 void PrepareGame(Game& game);

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kHere = fs::path(__FILE__).parent_path();
+const fs::path kHere = fs::path(MORVANE_SOURCE_DIR) / "tests" / "console";
 const fs::path kDemo = kHere.parent_path().parent_path() / "games" / "demo";
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
 

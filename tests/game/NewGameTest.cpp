@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char* kStory =
     "<1><TEXT OBSAH=\"Start\"><M T=\"Dál\" X=\"2\">"
-    "<2><PROMENNA 5=\"7\"><RETEZEC 1=\"x\"><PRESMERUJ JMENO=\"jinde\"><M T=\"Zpět\" X=\"1\">";
+    "<2><PROMENNA 5=\"7\"><RETEZEC 1=\"x\"><OBJEKT 3=\"1\" JMENO=\"Klíč\">"
+    "<PRESMERUJ JMENO=\"jinde\"><M T=\"Zpět\" X=\"1\">";
 
 void define(Game& game) {
     game.definice.vlastnosti[0] = 12;  // hit points
@@ -37,12 +38,15 @@ TEST(NewGame, StartsAtLocationOneWithFreshStateEvenAfterAnEarlierGame) {
     g.go(2);
     EXPECT_EQ(g.game.stavhry.promenne[4], 7);
     EXPECT_EQ(g.game.stavhry.knihovna.view(), "jinde");
+    EXPECT_EQ(g.game.objekty[3].mnozstvi, 1);
 
     // ...and a second game in the same run starts from the game's own story.
     StartNewGame(g.game);
     EXPECT_EQ(g.game.stavhry.promenne[4], 0);
     EXPECT_TRUE(g.game.stavhry.retezce[0].empty());
     EXPECT_TRUE(g.game.stavhry.knihovna.empty());
+    EXPECT_EQ(g.game.objekty[3].mnozstvi, 0);  // the key stays in the first game
+    EXPECT_EQ(g.game.pocetobjektu, 0);
     ASSERT_EQ(g.game.hlavni.prvky.size(), 1u);
     EXPECT_EQ(g.game.hlavni.prvky[0].text.text, "Start");
     EXPECT_TRUE(g.frontend.errors.empty());

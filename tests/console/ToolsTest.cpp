@@ -1,0 +1,68 @@
+// The small programs of an author's kit answer --help and --version, never
+// take an option for a folder, and the definition writer refuses a source
+// that is not UTF-8 instead of writing question marks into the title.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "base/Win1250.h"
+#include "support/TempFolder.h"
+
+using namespace morvane::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
+const fs::path kTemplate = fs::path(MORVANE_SOURCE_DIR) / "games" / "template";
+
+struct Output {
+    int status = -1;
+    std::string text;  // standard output and error together
+};
+
+Output Invoke(const std::string& program, const std::string& arguments) {
+    Output out;
+    const std::string command = (kTools / program).string() + " " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.text.append(buffer, n);
+    out.status = WEXITSTATUS(::pclose(pipe));
+    return out;
+}
+
+}  // namespace
+
+TEST(Tools, AnswerHelpAndVersionAndRefuseUnknownOptions) {
+    TempFolder here;
+    for (const char* program : {"morvane-definice", "morvane-zasifruj", "morvane-text"}) {
+        SCOPED_TRACE(program);
+        const Output help = Invoke(program, "--help");
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.text.find(std::string("usage: ") + program), std::string::npos);
+        const Output version = Invoke(program, "--version");
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.text.rfind(std::string(program) + " ", 0), 0u) << version.text;
+        EXPECT_EQ(Invoke(program, "--nonsense '" + here.path().string() + "'").status, 2);
+    }
+    // A folder without a definition is no game.
+    EXPECT_EQ(Invoke("morvane-zasifruj", "'" + here.path().string() + "'").status, 2);
+}
+
+TEST(Tools, DefinitionSourceInWindows1250IsRefusedWithItsLine) {
+    TempFolder out;
+    out.write("utf8.txt", "nazev=hra\ntitul=Žluťoučký kůň\nautor=A\nhrdina=B\nzadavanijmena=0\n"
+                          "penize=1\nzkusenosti=0\nmena=grošů\nzivoty=1,1,1\nmana=1,1,1\n"
+                          "sila=1,1,1\nobratnost=1,1,1\nrychlost=1,1,1\nenergie=1,1,1\n");
+    out.write("cp1250.txt", morvane::cz("nazev=hra\ntitul=Žluťoučký kůň\n"));
+    const std::string target = " '" + (out.path() / "a.vrn").string() + "'";
+    const Output refused = Invoke("morvane-definice", "'" + (out.path() / "cp1250.txt").string() + "'" + target);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.text.find("cp1250.txt:2: not UTF-8"), std::string::npos) << refused.text;
+    EXPECT_FALSE(out.exists("a.vrn"));
+    EXPECT_EQ(Invoke("morvane-definice", "'" + (out.path() / "utf8.txt").string() + "'" + target).status, 0);
+    EXPECT_TRUE(out.exists("a.vrn"));
+}
