@@ -90,9 +90,10 @@ bool ShowsColour(const QImage& drawn, const QRect& box, const QColor& colour) {
 }
 
 // The window as drawn, one pixel per pixel of its own coordinates. On a
-// scaled screen a window pixel covers several device pixels (and, at a
-// fractional scale, parts of them): it counts as the key when any device
-// pixel it touches is, so that no trace of the key stays inside the shape.
+// scaled screen the toolkit shows window pixel x on the device pixels from
+// round(x * ratio) up to round((x + 1) * ratio), the way it scales the
+// shape too: a window pixel counts as the key when any of those is, so that
+// no trace of the key stays inside the shape.
 QImage DrawnInWindowPixels(QWidget& window, const QColor& key) {
     const QPixmap grabbed = window.grab();
     const double ratio = grabbed.devicePixelRatio();
@@ -101,15 +102,10 @@ QImage DrawnInWindowPixels(QWidget& window, const QColor& key) {
     const QSize size = window.size();
     QImage drawn(size, QImage::Format_RGB32);
     const QRgb wanted = key.rgb() | 0xFF000000u;
-    // At a fractional scale the shape's edges are rounded to device pixels
-    // either way: one more device pixel around is looked at.
-    const int pad = ratio == std::floor(ratio) ? 0 : 1;
-    const auto span = [ratio, pad](int at, int limit) {
-        const int from =
-            std::clamp(static_cast<int>(std::floor(at * ratio)) - pad, 0, limit - 1);
-        const int to = std::clamp(static_cast<int>(std::ceil((at + 1) * ratio)) + pad, from + 1,
-                                  limit);
-        return std::pair{from, to};
+    const auto span = [ratio](int at, int limit) {
+        const auto device = [ratio](int x) { return static_cast<int>(std::floor(x * ratio + 0.5)); };
+        const int from = std::clamp(device(at), 0, limit - 1);
+        return std::pair{from, std::clamp(device(at + 1), from + 1, limit)};
     };
     for (int y = 0; y < size.height(); ++y) {
         const auto [top, bottom] = span(y, device.height());

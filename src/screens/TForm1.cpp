@@ -74,7 +74,10 @@ TForm1::TForm1(Host& host) : host_(host), audioOpener_([] { return OpenSdlAudio(
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    SetBackground(*this, QColor(Qt::darkBlue));
+    // Around a stage smaller than the window the window is black.
+    SetBackground(*this, Qt::black);
+    stage_ = new QWidget(this);
+    SetBackground(*stage_, QColor(Qt::darkBlue));
     createControls();
     qApp->installEventFilter(this);
     Timer.setInterval(100);
@@ -92,13 +95,13 @@ void TForm1::attach(Game& game, Screens screens) {
 }
 
 void TForm1::createControls() {
-    Label3 = MakeButton(this, Shape4, {8, 6, 81, 27}, QStringLiteral("Konec"), {24, 8});
-    Label4 = MakeButton(this, Shape5, {112, 6, 89, 27}, QStringLiteral("Nápověda"), {115, 8});
+    Label3 = MakeButton(stage_, Shape4, {8, 6, 81, 27}, QStringLiteral("Konec"), {24, 8});
+    Label4 = MakeButton(stage_, Shape5, {112, 6, 89, 27}, QStringLiteral("Nápověda"), {115, 8});
     // The audio frame is only 19 pixels high: its caption takes a smaller size
     // so that it stays inside.
-    Label5 = MakeButton(this, Shape6, {75, 38, 49, 19}, QStringLiteral("Audio"), {85, 40}, 13);
-    Label1 = MakeButton(this, Shape1, {8, 62, 81, 27}, QStringLiteral("Postava"), {16, 64});
-    Label2 = MakeButton(this, Shape3, {112, 62, 89, 27}, QStringLiteral("Vybavení"), {120, 64});
+    Label5 = MakeButton(stage_, Shape6, {75, 38, 49, 19}, QStringLiteral("Audio"), {85, 40}, 13);
+    Label1 = MakeButton(stage_, Shape1, {8, 62, 81, 27}, QStringLiteral("Postava"), {16, 64});
+    Label2 = MakeButton(stage_, Shape3, {112, 62, 89, 27}, QStringLiteral("Vybavení"), {120, 64});
     Shape6->hide();
     Label5->hide();
     connect(Label3, &ClickLabel::clicked, this, &TForm1::KonecClick);
@@ -107,34 +110,34 @@ void TForm1::createControls() {
     connect(Label1, &ClickLabel::clicked, this, &TForm1::PostavaClick);
     connect(Label2, &ClickLabel::clicked, this, &TForm1::VybaveniClick);
 
-    Label6 = MakeLabel(this, QString(), qtFont("Arial", 10, true), Qt::white, 152, 40);
+    Label6 = MakeLabel(stage_, QString(), qtFont("Arial", 10, true), Qt::white, 152, 40);
     Label6->hide();
-    TimerLabel = MakeLabel(this, QString(), qtFont("Arial", 1), Qt::white, 90, 88);
+    TimerLabel = MakeLabel(stage_, QString(), qtFont("Arial", 1), Qt::white, 90, 88);
     QFont timerFont = TimerLabel->font();
     timerFont.setPixelSize(21);
     TimerLabel->setFont(timerFont);
 
-    Shape2 = new TShape(this, true);
+    Shape2 = new TShape(stage_, true);
     Shape2->setGeometry(0, 104, 209, 40);
     Shape2->hide();
-    Menu = MakeLabel(this, QStringLiteral("Co uděláš?"), qtFont("Arial", 12), Qt::white, 64, 114);
+    Menu = MakeLabel(stage_, QStringLiteral("Co uděláš?"), qtFont("Arial", 12), Qt::white, 64, 114);
     Menu->hide();
     // The countdown's digits reach below the menu frame's top edge: they stand over it.
     TimerLabel->raise();
 
-    Zprava_ramecek = new TShape(this);
+    Zprava_ramecek = new TShape(stage_);
     Zprava_ramecek->setGeometry(0, 629, 792, kInfoAreaHeight);
-    Zprava = MakeLabel(this, QStringLiteral("Zpráva:"), qtFont("Arial", 9), qtColour(kGrey), 8,
+    Zprava = MakeLabel(stage_, QStringLiteral("Zpráva:"), qtFont("Arial", 9), qtColour(kGrey), 8,
                        690);
     for (int i = 0; i < kInfoLines; ++i) {
-        History[i] = MakeLabel(this, QString(), qtFont("Arial", 9), Qt::white, 64,
+        History[i] = MakeLabel(stage_, QString(), qtFont("Arial", 9), Qt::white, 64,
                                690 - kInfoLineGap * i);
     }
 
-    pokracovatFrame = new TShape(this);
+    pokracovatFrame = new TShape(stage_);
     pokracovatFrame->resize(150, 50);
     pokracovatFrame->hide();
-    pokracovat = new ClickLabel(QStringLiteral("Pokračovat"), this);
+    pokracovat = new ClickLabel(QStringLiteral("Pokračovat"), stage_);
     pokracovat->setFont(qtFont("Arial", 18));
     SetTextColour(*pokracovat, Qt::white);
     pokracovat->setCursor(Qt::PointingHandCursor);
@@ -142,7 +145,7 @@ void TForm1::createControls() {
     pokracovat->hide();
     connect(pokracovat, &ClickLabel::clicked, this, &TForm1::PokracovatClick);
     Label6->raise();
-    dalsi = MakeButton(this, dalsiFrame, {0, 0, 29, 27}, QStringLiteral("▼"), {0, 0});
+    dalsi = MakeButton(stage_, dalsiFrame, {0, 0, 29, 27}, QStringLiteral("▼"), {0, 0});
     dalsiFrame->hide();
     dalsi->hide();
     connect(dalsi, &ClickLabel::clicked, this, [this] { scrollPage(-kPageStep); });
@@ -155,31 +158,24 @@ void TForm1::createControls() {
 }
 
 void TForm1::setStage(const QRect& area, bool backdrop, bool framed) {
-    stage_ = area;
+    stageArea_ = area;
+    windowArea_ = area;
+    if (backdrop)
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            windowArea_ = screen->geometry();
     if (framed) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
-    backdrop_.reset();
-    if (!backdrop) return;
-    backdrop_ = std::make_unique<QWidget>(
-        nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-    SetBackground(*backdrop_, Qt::black);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        backdrop_->setGeometry(screen->geometry());
 }
 
 int TForm1::ShowModal() {
     closing_ = false;
-    // The backdrop is shown first so that the window stands over it.
-    if (backdrop_) backdrop_->show();
     QTimer::singleShot(0, this, &TForm1::Inicializace);
-    const int result = exec();
-    if (backdrop_) backdrop_->hide();
-    return result;
+    return exec();
 }
 
 void TForm1::Inicializace() {
     Game& g = *game_;
     ended_ = false;
-    SetBackground(*this, qtColour(g.menuskin.hlavnipozadi));
+    SetBackground(*stage_, qtColour(g.menuskin.hlavnipozadi));
     for (QLabel* line : History) line->clear();
     pageRun_ = menuRun_ = g.behy;
     clearPage(0);
@@ -215,13 +211,16 @@ void TForm1::applySkin() {
     Menu->setFont(qtFont(skin.MenuOtazkaFont));
 }
 
-// The window takes its stage (without one, the screen size the game was
-// given); the info area sits at its bottom.
+// The window takes its area and the game its stage in it (without them,
+// the screen size the game was given); the info area sits at the stage's bottom.
 void TForm1::layOut() {
     const int width = game_->screenWidth, height = game_->screenHeight;
-    setGeometry(stage_.isValid() ? QRect(stage_.topLeft(), QSize(width, height))
-                                 : QRect(0, 0, width, height));
-    resize(width, height);
+    const QRect stage = stageArea_.isValid() ? QRect(stageArea_.topLeft(), QSize(width, height))
+                                             : QRect(0, 0, width, height);
+    const QRect window = windowArea_.isValid() ? windowArea_ : stage;
+    setGeometry(window);
+    resize(window.size());
+    stage_->setGeometry(QRect(stage.topLeft() - window.topLeft(), stage.size()));
     Zprava->move(Zprava->x(), height - Zprava->height() - 5);
     Zprava_ramecek->setGeometry(0, height - Zprava_ramecek->height(), width,
                                 Zprava_ramecek->height());

@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "game/Frontend.h"
@@ -53,8 +52,9 @@ public:
         TProdej* sell = nullptr;
     };
     void attach(Game& game, Screens screens);
-    // Where the window stands; a `backdrop` covers the rest of the screen
-    // black while the window is shown; a `framed` window has the desktop's frame.
+    // Where the game stands on the screen; with a `backdrop` the window
+    // covers the rest of the screen black; a `framed` window has the
+    // desktop's frame.
     void setStage(const QRect& area, bool backdrop, bool framed);
     // How the audio device is opened at each start-up (tests open none).
     void setAudioOpener(AudioBackendOpener opener) { audioOpener_ = std::move(opener); }
@@ -100,6 +100,8 @@ public:
     TShape* dalsiFrame = nullptr;
     ClickLabel* dalsi = nullptr;
     QTimer Timer;
+    // The game's area of the window, which holds every control.
+    QWidget& stage() { return *stage_; }
     // Tab and Shift+Tab walk the continue button, the page's links and the menu.
     KeyWalk keys{*this};
 
@@ -145,8 +147,9 @@ private:
 
     Host& host_;
     Game* game_ = nullptr;
-    QRect stage_;
-    std::unique_ptr<QWidget> backdrop_;
+    QRect stageArea_;   // where the game stands on the screen
+    QRect windowArea_;  // the window: the stage, or the whole screen around it
+    QWidget* stage_ = nullptr;  // holds every control
     Screens screens_;
     AudioBackendOpener audioOpener_;
     bool ended_ = false;     // the game is over: nothing more goes to the core

@@ -17,7 +17,7 @@ TForm12::TForm12() {
 }
 
 void TForm12::Prepare(Game& game, const QWidget* main) {
-    move(main && main->isVisible() ? main->pos() : QPoint(0, 0));
+    move(main && main->isVisible() ? main->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0));
     LoadPictureInto(*Image1, gameFilePath(game.gameFolder(), "grafika\\smrtcool.jpg"),
                     game.frontend, PictureFit::Clip);
 }

@@ -15,7 +15,7 @@ class TForm12 : public BorderlessDialog {
     Q_OBJECT
 public:
     TForm12();
-    // Shows the screen modally, at the top left of `main` (the main window;
+    // Shows the screen modally, at the top left of `main` (the main window's stage;
     // without one, of the screen), until the player clicks or presses a key.
     void ShowDeath(Game& game, const QWidget* main = nullptr);
     // Loads the picture and places the window, without waiting.

@@ -101,7 +101,7 @@ void TForm1::clearPage(std::size_t keep) {
 
 QLabel* TForm1::makeTextBlock(std::size_t index) {
     const PageText& block = game_->hlavni.prvky[index].text;
-    auto* label = new ClickLabel(qtText(block.text), this);
+    auto* label = new ClickLabel(qtText(block.text), stage_);
     QFont font = qtFont(game_->skin.Maintext, block.tucne, block.kurziva);
     if (block.pevnasirka) font.setFamily(fontFamily("Courier New"));
     font.setUnderline(block.podtrzene);
@@ -126,7 +126,7 @@ QLabel* TForm1::makeTextBlock(std::size_t index) {
 
 QLabel* TForm1::makePicture(std::size_t index) {
     const PagePicture& picture = game_->hlavni.prvky[index].obrazek;
-    auto* control = new ClickLabel(this);
+    auto* control = new ClickLabel(stage_);
     const std::filesystem::path file = gameFilePath(game_->gameFolder(), picture.soubor);
     // The core gives the size, the picture's own when the page names none.
     control->resize(picture.sirka, picture.vyska);
@@ -189,7 +189,7 @@ void TForm1::showMenu() {
     int top = Menu->y();
     for (std::int32_t j = 1; j <= count; ++j) {
         const polozkamenu& item = s.menu[static_cast<std::size_t>(j - 1)];
-        auto* label = new TLELabel(this, game_);
+        auto* label = new TLELabel(stage_, game_);
         top += kMenuItemGap;
         label->setGeometry(kMenuLeft, top, kMenuItemWidth, label->height());
         label->setFont(font);

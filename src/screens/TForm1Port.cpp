@@ -29,7 +29,7 @@ void TForm1::closeSideScreens() {
 // built it.
 void TForm1::showDeath() {
     Refresh();
-    if (screens_.death) screens_.death->ShowDeath(*game_, this);
+    if (screens_.death) screens_.death->ShowDeath(*game_, stage_);
 }
 
 void TForm1::showFight() {

@@ -229,12 +229,8 @@ private:
                     if (attacks[p]->idx == Arg(w, 1)) return TypeDigit(top, static_cast<int>(p) + 1);
                 return false;
             }
-            if (verb == "item") {
-                Type(top, Qt::Key_P);
-                return TabTo(top, fight.keys, entry(fight.listLabels(), Arg(w, 1)));
-            }
-            if (verb == "spell") {
-                Type(top, Qt::Key_K);
+            if (verb == "item" || verb == "spell") {
+                Type(top, verb == "item" ? Qt::Key_P : Qt::Key_K);
                 return TabTo(top, fight.keys, entry(fight.listLabels(), Arg(w, 1)));
             }
         }
