@@ -48,7 +48,7 @@ TEST(Template, PlaysThroughShopAndFightToItsEnding) {
     const Played p = PlayText(game, moves);
     ASSERT_EQ(p.status, 0);
     ASSERT_GE(p.lines.size(), 2u);
-    EXPECT_EQ(p.last()["screen"], "ended");
+    EXPECT_EQ(p.last("/screen"), "ended");
     std::set<int> visited;
     for (const auto& line : p.lines)
         if (line.contains("game")) visited.insert(line["game"]["lokace"].get<int>());
