@@ -11,6 +11,7 @@
 #include "screens/Host.h"
 #include "screens/Program.h"
 #include "screens/Stage.h"
+#include "shell/Signals.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ void ChooseScale(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    morvane::EndOnSignals();
     ChooseScale(argc, argv);
     // Qt takes its own options (-platform and the like) out first.
     QApplication app(argc, argv);
