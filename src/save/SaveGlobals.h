@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace morvane {
+
+struct ulozenapozice;
 
 // One saved position of the load dialog's list.
 struct TSav {
@@ -22,9 +25,11 @@ struct Ulozeni {
     // The name the save screen offers.
     std::string nazevulozeni = "Zadej";
     // The position the next start-up of a game loads, relative to the game
-    // folder, and whether it is to be loaded at all.
+    // folder, and whether it is to be loaded at all. It was read and checked
+    // when it was chosen: `nactenapozice` holds it until the start-up.
     std::filesystem::path soubornacteni;
     bool nacistpozici = false;
+    std::shared_ptr<const ulozenapozice> nactenapozice;
     // The positions found for the load dialog, newest first (at most 100).
     std::vector<TSav> pozice;
 };
