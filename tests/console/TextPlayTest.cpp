@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <iterator>
 #include <thread>
 
@@ -109,11 +110,15 @@ TEST(TextPlay, APositionThatCannotBeReadIsRefusedWhereItWasChosen) {
     EXPECT_FALSE(chosen.lines[3].contains("game"));  // no game was started
 }
 
-// The program started on a game with its audio open, as a player or a
-// service manager would stop it.
-TEST(TextPlay, CtrlCAndSigtermEndTheProgramOnceAGameHasStarted) {
-    GameFolder game(kStory);
-    for (const int signal : {SIGTERM, SIGINT}) {
+// The program started on a game with its audio open, stopped as a player or
+// a service manager would stop it: waiting for a command, or busy in a
+// location that rolls two thousand million dice.
+TEST(TextPlay, CtrlCAndSigtermEndTheProgramAtOnceIdleOrBusy) {
+    GameFolder game(R"(<1><TEXT OBSAH="Start"><M T="Počítat" X="2">
+<2><NAHODA 1="2147483647k6"><TEXT OBSAH="Hotovo">
+)");
+    for (const auto& [signal, move] : {std::pair{SIGTERM, ""}, std::pair{SIGINT, ""},
+                                       std::pair{SIGTERM, "menu 1\n"}}) {
         int input[2], output[2];
         ASSERT_EQ(::pipe(input), 0);
         ASSERT_EQ(::pipe(output), 0);
@@ -133,6 +138,10 @@ TEST(TextPlay, CtrlCAndSigtermEndTheProgramOnceAGameHasStarted) {
         ASSERT_NE(std::fgets(first, sizeof first, out), nullptr);
         const auto state = nlohmann::json::parse(first, nullptr, false);
         EXPECT_EQ(state["game"]["audio"]["available"], true);
+        if (*move) {
+            ASSERT_EQ(::write(input[1], move, std::strlen(move)), std::ssize(std::string(move)));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        }
 
         ::kill(child, signal);
         int status = 0;
@@ -145,7 +154,7 @@ TEST(TextPlay, CtrlCAndSigtermEndTheProgramOnceAGameHasStarted) {
             ::kill(child, SIGKILL);
             ::waitpid(child, &status, 0);
         }
-        EXPECT_TRUE(ended) << "signal " << signal;
+        EXPECT_TRUE(ended) << "signal " << signal << " " << move;
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << status;
         ::close(input[1]);
         std::fclose(out);
