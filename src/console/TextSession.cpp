@@ -17,8 +17,6 @@
 #include "console/JsonView.h"
 #include "game/Game.h"
 #include "game/Flow.h"
-#include "interpreter/ChangeLoc.h"
-#include "interpreter/Help.h"
 #include "save/SavePosition.h"
 #include "save/SaveScreen.h"
 #include "save/SavedPositionList.h"
@@ -337,7 +335,9 @@ void TextSession::menuScreen() {
         const std::string verb = c.words.size() == 1 ? c.word(0) : "";
         if (verb == "new") return newGame();
         if (verb == "load") {
-            if (loadScreen()) return play();
+            bool chosen = false;
+            guarded([&] { chosen = loadScreen(); });
+            if (chosen) return play();
         } else if (verb == "about") {
             aboutScreen();
         } else if (verb == "quit") {
@@ -430,7 +430,7 @@ bool TextSession::mainCommand(const Command& c) {
     if (c.words.size() != 1) return false;
     if (verb == "sheet" && SheetOffered(g)) return sheetScreen(), true;
     if (verb == "inventory" && InventoryOffered(g)) return inventoryScreen(), true;
-    if (verb == "help" && HelpOffered(g)) return NapovedaClick(g), true;
+    if (verb == "help") return ToggleHelp(g);
     if (verb == "audio" && AudioOffered(g)) return audioScreen(), true;
     if (verb == "continue") return Continue(g);
     if (verb == "quit") return Quit(g), true;

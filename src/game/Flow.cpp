@@ -4,6 +4,7 @@
 #include "game/Game.h"
 #include "game/NewGame.h"
 #include "interpreter/ChangeLoc.h"
+#include "interpreter/Help.h"
 #include "parser/GameDefinition.h"
 #include "save/LoadPosition.h"
 #include "save/SavedPositionList.h"
@@ -118,6 +119,12 @@ bool SheetOffered(const Game& game) { return game.okno.postavaVisible; }
 bool InventoryOffered(const Game& game) { return game.okno.vybaveniVisible; }
 bool HelpOffered(const Game& game) { return game.skin.napoveda; }
 bool AudioOffered(const Game& game) { return AudioButtonShown(game.skin, game.audiodostupne); }
+
+bool ToggleHelp(Game& game) {
+    if (!HelpOffered(game)) return false;
+    NapovedaClick(game);
+    return true;
+}
 
 void Quit(Game& game) { KonecClick(game); }
 

@@ -97,6 +97,9 @@ bool SheetOffered(const Game& game);
 bool InventoryOffered(const Game& game);
 bool HelpOffered(const Game& game);
 bool AudioOffered(const Game& game);
+// The help button: shows or hides the help text; false when the skin hides
+// the button.
+bool ToggleHelp(Game& game);
 
 // The quit button; and whether the program is to end now (quit, "KONEC", a
 // position of another game).

@@ -12,7 +12,6 @@
 #include "base/Win1250.h"
 #include "game/Game.h"
 #include "game/Flow.h"
-#include "interpreter/Help.h"
 #include "screens/Controls.h"
 #include "screens/Host.h"
 #include "screens/QtText.h"
@@ -247,9 +246,7 @@ void TForm1::KonecClick() {
 }
 
 void TForm1::NapovedaClick() {
-    run([this] {
-        if (HelpOffered(*game_)) morvane::NapovedaClick(*game_);
-    });
+    run([this] { ToggleHelp(*game_); });
 }
 
 void TForm1::PokracovatClick() {
