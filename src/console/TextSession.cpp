@@ -383,8 +383,13 @@ bool TextSession::loadScreen() {
 }
 
 void TextSession::aboutScreen() {
+    const AboutTexts about = DescribeAbout();
+    json lines = json::array();
+    for (const std::string& line : about.lines) lines.push_back(toUtf8(line));
+    const json texts = {{"lines", lines}, {"Odkaz", toUtf8(about.odkaz)},
+                        {"Verze", toUtf8(about.verze)}};
     for (;;) {
-        const Command c = next(Screen::About, nullptr);
+        const Command c = next(Screen::About, texts);
         if (c.word(0) == "close" && c.words.size() == 1) return;
         unknown();
     }

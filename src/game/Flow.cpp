@@ -1,6 +1,7 @@
 #include "game/Flow.h"
 
 #include "base/ScriptError.h"
+#include "base/Win1250.h"
 #include "game/Game.h"
 #include "game/NewGame.h"
 #include "interpreter/ChangeLoc.h"
@@ -42,6 +43,13 @@ MainMenuTexts DescribeMainMenu(const Game& game) {
     MainMenuTexts texts{game.definice.titulhry.str(), game.definice.autor.str() + ": "};
     if (texts.autor.size() > kAuthorLine) texts.autor.resize(kAuthorLine);
     return texts;
+}
+
+AboutTexts DescribeAbout() {
+    return {{cz("Hra byla vytvořena v"), cz("univerzálním enginu"), cz("k tvorbě gamebooků,"),
+             cz("který je možno stáhnout"), cz("na webových stránkách")},
+            "Morvane",
+            "verze 4.10d"};
 }
 
 bool NameEntryAsked(const Game& game) { return game.definice.zadavanijmena == 1; }

@@ -7,6 +7,7 @@
 // Failures a front end must know of go to the Frontend's general error
 // report; an operation here lets no script or file failure escape, only
 // GameEnded (the end of the game after the death screen).
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -30,6 +31,15 @@ struct MainMenuTexts {
 // False when the definition can't be read (reported): no game can start.
 bool OpenMainMenu(Game& game);
 MainMenuTexts DescribeMainMenu(const Game& game);
+
+// The about box: five caption lines, the engine's name (its link) and the
+// version line.
+struct AboutTexts {
+    std::array<std::string, 5> lines;
+    std::string odkaz;
+    std::string verze;
+};
+AboutTexts DescribeAbout();
 
 // --- name entry -----------------------------------------------------------
 

@@ -79,16 +79,18 @@ TEST(TextPlay, MenuNameEntryAndSkinsAsTheWindowHasThem) {
     game.writeDefinition();
     game.write("grafika/menuskin.ini", "[JmenoHry]\nBarva=Fialova\n");
     game.write("grafika/skin.ini", "[Interface]\nOkna=Modra\n[TechSetup]\nNapoveda=0\n");
-    const Played p = PlayText(game, {"new", "name", "help"}, "--seed 1 --menu");
-    ASSERT_EQ(p.lines.size(), 5u);
+    const Played p =
+        PlayText(game, {"about", "close", "new", "name", "help"}, "--seed 1 --menu");
+    ASSERT_EQ(p.lines.size(), 7u);
     EXPECT_EQ(p.lines[0]["menu"]["Label2"], std::string(32, 'a'));
     EXPECT_EQ(p.lines[0]["messages"][0], "'Fialova' is not a valid integer value");
-    EXPECT_EQ(p.lines[1]["name"]["Edit1"], "Hrdina");
+    EXPECT_EQ(p.lines[1]["about"]["lines"][0], "Hra byla vytvořena v");
+    EXPECT_EQ(p.lines[3]["name"]["Edit1"], "Hrdina");
     // An empty name is a name; the skin's bad colour is reported at the start-up.
-    EXPECT_EQ(p.lines[2]["game"]["hrac"]["jmeno"], "");
-    EXPECT_EQ(p.lines[2]["messages"][0], "'Modra' is not a valid integer value");
+    EXPECT_EQ(p.lines[4]["game"]["hrac"]["jmeno"], "");
+    EXPECT_EQ(p.lines[4]["messages"][0], "'Modra' is not a valid integer value");
     // The skin hides the help button.
-    EXPECT_EQ(p.lines[3]["messages"][0], "unknown command");
+    EXPECT_EQ(p.lines[5]["messages"][0], "unknown command");
 }
 
 TEST(TextPlay, APositionThatCannotBeReadIsRefusedWhereItWasChosen) {
