@@ -4,9 +4,10 @@
 // answer and forwards what the player does: a click on a menu button, a
 // typed command, a timer tick. None of them decides anything itself.
 //
-// Failures a front end must know of go to the Frontend's general error
-// report; an operation here lets no script or file failure escape, only
-// GameEnded (the end of the game after the death screen).
+// Script errors go to the Frontend's general error report. GameEnded (the
+// end of the game after the death screen) passes through to the front end,
+// which also catches any other failure at the boundary of each event and
+// reports it, so the program keeps answering.
 #include <array>
 #include <cstdint>
 #include <filesystem>
