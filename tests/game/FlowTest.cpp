@@ -96,14 +96,6 @@ TEST(Flow, MenuLinksContinueAndTheCountdownMoveThePlayer) {
     Tick(g.game);  // a second has passed
     EXPECT_EQ(g.page(), "Řeka");
 
-    // A label knows its target while the pointer is over it.
-    PointAtLink(g.game, 1, 4);
-    EXPECT_EQ(g.game.cilovalokace, 1);
-    EXPECT_EQ(g.game.vybranapolozka, 4);
-    PointAway(g.game);
-    EXPECT_EQ(g.game.cilovalokace, 0);
-    EXPECT_EQ(g.game.vybranapolozka, 0);
-
     EXPECT_FALSE(QuitRequested(g.game));
     Quit(g.game);
     EXPECT_TRUE(QuitRequested(g.game));
