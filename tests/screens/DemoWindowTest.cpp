@@ -229,12 +229,13 @@ private:
                     if (attacks[p]->idx == Arg(w, 1)) return TypeDigit(top, static_cast<int>(p) + 1);
                 return false;
             }
-            if (verb == "item") {
-                Type(top, Qt::Key_P);
+            if (verb == "item" || verb == "spell") {
+                Type(top, verb == "item" ? Qt::Key_P : Qt::Key_K);
                 return TabTo(top, fight.keys, entry(fight.listLabels(), Arg(w, 1)));
             }
         }
         if (top == &p_.shop() && verb == "buy") return TypeDigit(top, Arg(w, 1));
+        if (top == &p_.sell() && verb == "sell") return TabTo(top, p_.sell().keys, sellLine(w));
         if (top == &p_.save() && verb == "save") return Type(top, Qt::Key_Return), true;
         if (top == &p_.inventory() && verb != "close") {
             TLELabel* line = inventoryLine(w);
@@ -260,18 +261,22 @@ private:
         return false;
     }
 
-    // The sell lines stand in the order the core lists them: weapons, armours, items.
     bool onSell(const std::string& verb, const std::vector<std::string>& w) {
         if (verb == "close") return press(p_.sell().Image2);
-        if (verb != "sell" || w.size() != 3) return false;
+        return verb == "sell" && press(sellLine(w));
+    }
+
+    // The sell lines stand in the order the core lists them: weapons, armours, items.
+    TLELabel* sellLine(const std::vector<std::string>& w) {
+        if (w.size() != 3) return nullptr;
         const SellKind kind = w[1] == "zbran"   ? SellKind::Weapon
                               : w[1] == "zbroj" ? SellKind::Armour
                                                 : SellKind::Item;
         const SellView v = DescribeSell(p_.game());
         for (std::size_t at = 0; at < v.lines.size() && at < p_.sell().lines().size(); ++at)
             if (v.lines[at].kind == kind && v.lines[at].cislo == Arg(w, 2))
-                return press(p_.sell().lines()[at]);
-        return false;
+                return p_.sell().lines()[at];
+        return nullptr;
     }
 
     bool onInventory(const std::string& verb, const std::vector<std::string>& w) {
