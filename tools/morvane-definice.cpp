@@ -116,7 +116,7 @@ bool build(std::map<std::string, std::string> pairs, TGameInit& record) {
 }
 
 const char* const kUsage =
-    "usage: morvane-definice SOURCE.txt TARGET.vrn\n"
+    "Usage: morvane-definice SOURCE.txt TARGET.vrn\n"
     "Writes a game's definition record (data/inicializace.vrn) from a UTF-8 text file of\n"
     "KEY=VALUE lines. Keys: nazev (the game name: the pass of scrambled files and saved\n"
     "positions), titul, autor, hrdina, zadavanijmena (0 or 1), penize, zkusenosti, mena,\n"

@@ -62,7 +62,7 @@ bool scrambleFolder(const fs::path& plain, const fs::path& target, const std::st
 }
 
 const char* const kUsage =
-    "usage: morvane-zasifruj GAME_FOLDER\n"
+    "Usage: morvane-zasifruj GAME_FOLDER\n"
     "Writes the scrambled form of a game's script files: every data/NAME.vrn (but the\n"
     "definition inicializace.vrn) to data/zasifrovane/NAME.vrn and every\n"
     "data/knihovny/NAME.vrn to data/zasifrovane/knihovny/NAME.vrn, keyed by the game name\n"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/Win1250.h"
+#include "game/Flow.h"
 #include "game/Game.h"
 #include "game/GameFolders.h"
 #include "save/SavePosition.h"
@@ -20,6 +21,7 @@
 #include "screens/Program.h"
 #include "screens/Stage.h"
 #include "screens/TForm1.h"
+#include "shell/Signals.h"
 
 namespace {
 
@@ -147,15 +149,18 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
 }
 
 // A position to resume starts the game at once, the way the load dialog does.
+// A position that can't be read is reported and leaves the player at the menu.
 void ResumeAtStart(morvane::Program& program, const std::string& name) {
-    program.game().ulozeni.nacistpozici = true;
-    program.game().ulozeni.soubornacteni = morvane::SavedPositionPath(morvane::fromUtf8(name));
+    const auto chosen = morvane::ChoosePositionFile(
+        program.game(), morvane::SavedPositionPath(morvane::fromUtf8(name)));
+    if (chosen != morvane::PositionChoice::Chosen) return;
     QTimer::singleShot(0, &program.main(), [&program] { program.main().ShowModal(); });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    morvane::EndOnSignals();
     if (AnswerWithoutDisplay(argc, argv)) return 0;
     ChooseScale(argc, argv);
     // Qt takes its own options (-platform and the like) out first.

@@ -6,9 +6,11 @@
 #include "console/TextOptions.h"
 #include "console/TextSession.h"
 #include "game/GameFolders.h"
+#include "shell/Signals.h"
 
 int main(int argc, char** argv) {
     using namespace morvane;
+    EndOnSignals();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     TextOptions options = ParseTextOptions(args, error);

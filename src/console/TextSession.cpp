@@ -17,11 +17,7 @@
 #include "console/HumanView.h"
 #include "console/JsonView.h"
 #include "game/Game.h"
-#include "game/NewGame.h"
-#include "interpreter/ChangeLoc.h"
-#include "interpreter/Help.h"
-#include "parser/GameDefinition.h"
-#include "save/LoadPosition.h"
+#include "game/Flow.h"
 #include "save/SavePosition.h"
 #include "save/SaveScreen.h"
 #include "save/SavedPositionList.h"
@@ -87,17 +83,17 @@ TextSession::TextSession(std::istream& in, std::ostream& out, std::ostream& err,
 TextSession::~TextSession() = default;
 
 int TextSession::run() {
+    if (!OpenMainMenu(*game_)) return cannotStart();
     try {
-        const GameDefinition definition = GameDefinition::load(game_->gameFolder());
-        game_->definice = definition.record();
-    } catch (const GameFileError& error) {
-        err_ << toUtf8(error.what()) << "\n";
-        return 1;
-    }
-    try {
-        if (options_.menu) menuScreen();
-        else if (options_.load) startLoaded(SavedPositionPath(fromUtf8(*options_.load)).string());
-        else startGame();
+        if (options_.menu) {
+            menuScreen();
+        } else if (options_.load) {
+            const auto file = SavedPositionPath(fromUtf8(*options_.load));
+            if (ChoosePositionFile(*game_, file) != PositionChoice::Chosen) return cannotStart();
+            play();
+        } else {
+            newGame();
+        }
     } catch (const InputEnded&) {
     } catch (const GameEnded&) {
     } catch (const ScriptError& error) {
@@ -107,6 +103,22 @@ int TextSession::run() {
     }
     emit(Screen::Ended, nullptr);
     return 0;
+}
+
+// What kept the game from starting goes to the error output, as a failure
+// to start the program.
+int TextSession::cannotStart() {
+    for (const std::string& message : messages_) err_ << message << "\n";
+    messages_.clear();
+    return 1;
+}
+
+void TextSession::guarded(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const std::exception& failure) {
+        reportError(failure.what());
+    }
 }
 
 // --- reading and printing -------------------------------------------------
@@ -186,7 +198,9 @@ void TextSession::showPicture(const std::string& file, std::int32_t width, std::
 void TextSession::showFight() {
     while (FightOpen(*game_)) {
         const Command c = next(Screen::Fight, FightJson(*game_));
-        if (!fightCommand(c)) unknown();
+        guarded([&] {
+            if (!fightCommand(c)) unknown();
+        });
     }
 }
 
@@ -303,40 +317,58 @@ void TextSession::showSell() {
 
 // --- screens of the program -------------------------------------------------
 
-void TextSession::startGame() {
-    if (game_->definice.zadavanijmena == 1 && !nameScreen()) return;
+void TextSession::newGame() {
+    ChooseNewGame(*game_);
+    if (NameEntryAsked(*game_)) nameScreen();
+    play();
+}
+
+// The main window's start-up, then its commands until the game ends.
+void TextSession::play() {
     started_ = true;
-    StartAudio(*game_, OpenSdlAudio);
-    StartNewGame(*game_);
+    guarded([this] {
+        PrepareStartUp(*game_, OpenSdlAudio);
+        StartGame(*game_);
+    });
     mainScreen();
 }
 
 void TextSession::menuScreen() {
-    const json texts = {{"Label1", toUtf8(game_->definice.titulhry.view())},
-                        {"Label2", toUtf8(std::string(game_->definice.autor.view()) + ": ")}};
+    const MainMenuTexts menu = DescribeMainMenu(*game_);
+    const json texts = {{"Label1", toUtf8(menu.titul)}, {"Label2", toUtf8(menu.autor)}};
     for (;;) {
         const Command c = next(Screen::Menu, texts);
         const std::string verb = c.words.size() == 1 ? c.word(0) : "";
-        if (verb == "new") return startGame();
-        if (verb == "load") loadScreen();
-        else if (verb == "about") aboutScreen();
-        else if (verb == "quit") return;
-        else unknown();
+        if (verb == "new") return newGame();
+        if (verb == "load") {
+            bool chosen = false;
+            guarded([&] { chosen = loadScreen(); });
+            if (chosen) return play();
+        } else if (verb == "about") {
+            aboutScreen();
+        } else if (verb == "quit") {
+            return;
+        } else {
+            unknown();
+        }
     }
 }
 
-bool TextSession::nameScreen() {
+// "ok" takes the name the field offers, "name TEXT" types TEXT over it
+// (a bare "name" leaves the field empty).
+void TextSession::nameScreen() {
+    const std::string offered = OfferedHeroName(*game_);
     for (;;) {
-        const Command c = next(Screen::Name, nullptr);
-        if (c.word(0) == "name" && !c.rest.empty()) {
-            game_->hrac.jmeno.assign(fromUtf8(c.rest));
-            return true;
-        }
+        const Command c = next(Screen::Name, {{"Edit1", toUtf8(offered)}});
+        if (c.word(0) == "ok" && c.words.size() == 1) return AcceptHeroName(*game_, offered);
+        if (c.word(0) == "name") return AcceptHeroName(*game_, fromUtf8(c.rest));
         unknown();
     }
 }
 
-void TextSession::loadScreen() {
+// True when a position was chosen; one that can't be read is reported and
+// the list stays.
+bool TextSession::loadScreen() {
     for (;;) {
         const std::vector<std::string> captions = ListSavedPositions(*game_);
         json entries = json::array();
@@ -346,36 +378,35 @@ void TextSession::loadScreen() {
         }
         const Command c = next(Screen::Load, {{"entries", entries}});
         const auto k = Number(c.word(1));
-        if (c.word(0) == "close" && c.words.size() == 1) return;
+        if (c.word(0) == "close" && c.words.size() == 1) return false;
         if (c.word(0) == "choose" && k && c.words.size() == 2) {
-            if (const auto file = ChooseSavedPosition(*game_, *k)) return startLoaded(file->string());
+            const PositionChoice choice = ChoosePosition(*game_, *k);
+            if (choice == PositionChoice::Chosen) return true;
+            if (choice == PositionChoice::Unreadable) continue;
         }
         unknown();
     }
 }
 
-// The main window opened for a saved position: it waits on its continue
-// button; a position of another game ends the program.
-void TextSession::startLoaded(const std::string& file) {
-    started_ = true;
-    StartAudio(*game_, OpenSdlAudio);
-    if (StartLoadedGame(*game_, file) == LoadResult::OtherGame) return;
-    mainScreen();
-}
-
 void TextSession::aboutScreen() {
+    const AboutTexts about = DescribeAbout();
+    json lines = json::array();
+    for (const std::string& line : about.lines) lines.push_back(toUtf8(line));
+    const json texts = {{"lines", lines}, {"Odkaz", toUtf8(about.odkaz)},
+                        {"Verze", toUtf8(about.verze)}};
     for (;;) {
-        const Command c = next(Screen::About, nullptr);
+        const Command c = next(Screen::About, texts);
         if (c.word(0) == "close" && c.words.size() == 1) return;
         unknown();
     }
 }
 
 void TextSession::mainScreen() {
-    for (;;) {
-        if (game_->okno.quitRequested) return;
+    while (!QuitRequested(*game_)) {
         const Command c = next(Screen::Main, nullptr);
-        if (!mainCommand(c)) unknown();
+        guarded([&] {
+            if (!mainCommand(c)) unknown();
+        });
     }
 }
 
@@ -383,12 +414,7 @@ bool TextSession::mainCommand(const Command& c) {
     Game& g = *game_;
     const std::string verb = c.word(0);
     const auto n = Number(c.word(1));
-    if (verb == "menu" && n) {
-        if (!g.okno.menuVisible || *n < 1 || *n > g.stavhry.pocetpolozek) return false;
-        g.cilovalokace = g.stavhry.menu[*n - 1].cil;
-        Button1Click(g);
-        return true;
-    }
+    if (verb == "menu" && n && c.words.size() == 2) return ChooseMenuItem(g, *n);
     if ((verb == "link" || verb == "web") && n) {
         std::int32_t k = 0;
         for (const PageElement& e : g.hlavni.prvky) {
@@ -399,8 +425,9 @@ bool TextSession::mainCommand(const Command& c) {
                 messages_.push_back("web " + toUtf8(e.text.weblink));
                 return true;
             }
-            g.odlozenalokace = target;
-            ControlForceLoad(g);
+            // No pointer moves here: the move that waits runs at once.
+            ChoosePageLink(g, target);
+            RunDeferredMove(g);
             return true;
         }
         return false;
@@ -408,23 +435,16 @@ bool TextSession::mainCommand(const Command& c) {
     if (verb == "tick" && c.words.size() <= 2) {
         const std::int32_t ticks = c.words.size() == 2 ? n.value_or(-1) : 1;
         if (ticks < 0) return false;
-        for (std::int32_t i = 0; i < ticks && !g.okno.quitRequested; ++i) TimerTimer(g);
+        for (std::int32_t i = 0; i < ticks && !QuitRequested(g); ++i) Tick(g);
         return true;
     }
     if (c.words.size() != 1) return false;
-    if (verb == "sheet" && g.okno.postavaVisible) return sheetScreen(), true;
-    if (verb == "inventory" && g.okno.vybaveniVisible) return inventoryScreen(), true;
-    if (verb == "help") return NapovedaClick(g), true;
-    if (verb == "audio" && g.audiodostupne) return audioScreen(), true;
-    if (verb == "continue" && g.okno.pokracovatVisible) {
-        g.cilovalokace = g.stavhry.lokace;
-        Button1Click(g);
-        return true;
-    }
-    if (verb == "quit") {
-        KonecClick(g);
-        return true;
-    }
+    if (verb == "sheet" && SheetOffered(g)) return sheetScreen(), true;
+    if (verb == "inventory" && InventoryOffered(g)) return inventoryScreen(), true;
+    if (verb == "help") return ToggleHelp(g);
+    if (verb == "audio" && AudioOffered(g)) return audioScreen(), true;
+    if (verb == "continue") return Continue(g);
+    if (verb == "quit") return Quit(g), true;
     return false;
 }
 

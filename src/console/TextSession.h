@@ -4,6 +4,7 @@
 // opens (a fight, a picture) is a loop nested inside the core's call, exactly
 // as a modal window would be. After start-up and after every command one
 // state is printed: a JSON object a line, or text for a person.
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -56,12 +57,17 @@ private:
     void unknown();
     void emit(Screen screen, const nlohmann::ordered_json& screenTexts);
 
-    void startGame();
+    // Runs a core operation at the boundary of a command: a failure that
+    // escapes it is reported, and the program goes on answering.
+    void guarded(const std::function<void()>& operation);
+    int cannotStart();
+
+    void newGame();
+    void play();
     void menuScreen();
-    bool nameScreen();
+    void nameScreen();
     void aboutScreen();
-    void loadScreen();
-    void startLoaded(const std::string& file);
+    bool loadScreen();
     void mainScreen();
     bool mainCommand(const Command& c);
     void sheetScreen();

@@ -11,7 +11,6 @@
 #include "game/Game.h"
 #include "game/GameFolders.h"
 #include "game/NewGame.h"
-#include "interpreter/ChangeLoc.h"
 #include "parser/Libraries.h"
 #include "parser/LocationSource.h"
 #include "save/SavedPositionRecord.h"
@@ -128,30 +127,35 @@ void SwapIn(Game& game, const ulozenapozice& r) {
 
 }  // namespace
 
-LoadResult LoadPosition(Game& game, const std::filesystem::path& soubor) {
+std::shared_ptr<const ulozenapozice> ReadPosition(Game& game,
+                                                  const std::filesystem::path& soubor) {
     const std::filesystem::path file =
         soubor.is_absolute() ? soubor : PlayerFileToRead(game.gameFolder(), soubor);
-    const auto record = std::make_unique<ulozenapozice>();
+    auto record = std::make_shared<ulozenapozice>();
     std::string problem = ReadRecord(file, *record);
     if (problem.empty() && !CountsFit(*record)) problem = cz(" je poškozený.");
-    if (!problem.empty()) {
-        game.frontend.reportError(cz("Pozici nelze načíst: soubor ") + DisplayName(file) + problem);
-        return LoadResult::Unreadable;
-    }
-    if (!SameGame(game, *record)) {
+    if (problem.empty()) return record;
+    game.frontend.reportError(cz("Pozici nelze načíst: soubor ") + DisplayName(file) + problem);
+    return nullptr;
+}
+
+LoadResult LoadPosition(Game& game, const ulozenapozice& record) {
+    if (!SameGame(game, record)) {
         game.frontend.showMessage(cz("Uložená pozice nepatří k této hře! Program bude ukončen"));
         return LoadResult::OtherGame;
     }
-    SwapIn(game, *record);
+    SwapIn(game, record);
     return LoadResult::Loaded;
 }
 
-LoadResult StartLoadedGame(Game& game, const std::filesystem::path& soubor) {
-    game.ulozeni.nacistpozici = true;
-    game.ulozeni.soubornacteni = soubor;
+LoadResult LoadPosition(Game& game, const std::filesystem::path& soubor) {
+    const auto record = ReadPosition(game, soubor);
+    return record ? LoadPosition(game, *record) : LoadResult::Unreadable;
+}
+
+LoadResult StartLoadedGame(Game& game, const ulozenapozice& record) {
     PrepareGame(game);
-    const LoadResult result = LoadPosition(game, soubor);
-    if (result == LoadResult::Unreadable) Button1Click(game);
+    const LoadResult result = LoadPosition(game, record);
     if (result == LoadResult::OtherGame) game.okno.quitRequested = true;
     return result;
 }

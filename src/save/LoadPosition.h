@@ -2,10 +2,13 @@
 // Reading a saved position back into a prepared game, and the start of a game
 // from a saved position.
 #include <filesystem>
+#include <memory>
 
 namespace morvane {
 
 struct Game;
+
+struct ulozenapozice;
 
 enum class LoadResult {
     Loaded,
@@ -18,17 +21,23 @@ enum class LoadResult {
     OtherGame,
 };
 
-// Loads the position in `soubor` (relative to the game folder) into a game
-// that start-up has prepared. The whole file is read and checked first; only
-// then is the state replaced: game state, hero, objects, what the hero owns
-// and knows of each table entry (matched by position), the redirected story,
-// prefix and suffix, the music. The game then waits on its continue button,
-// which resumes at the saved location.
+// Reads the position in `soubor` (relative to the game folder) whole and
+// checks it; null when it can't be read, is not one record long or is
+// damaged, which is reported.
+std::shared_ptr<const ulozenapozice> ReadPosition(Game& game, const std::filesystem::path& soubor);
+
+// Loads a position that ReadPosition read into a game that start-up has
+// prepared: game state, hero, objects, what the hero owns and knows of each
+// table entry (matched by position), the redirected story, prefix and suffix,
+// the music. The game then waits on its continue button, which resumes at
+// the saved location.
+LoadResult LoadPosition(Game& game, const ulozenapozice& record);
+// ReadPosition, then LoadPosition.
 LoadResult LoadPosition(Game& game, const std::filesystem::path& soubor);
 
-// A game's start-up with a position to load: a new game is prepared and the
-// position loaded into it. When the file can't be read the new game starts
-// at location 1 instead; a position of another game asks the program to end.
-LoadResult StartLoadedGame(Game& game, const std::filesystem::path& soubor);
+// A game's start-up with a position read before: a new game is prepared and
+// the position loaded into it. A position of another game asks the program
+// to end.
+LoadResult StartLoadedGame(Game& game, const ulozenapozice& record);
 
 }  // namespace morvane

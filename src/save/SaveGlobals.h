@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace morvane {
+
+struct ulozenapozice;
 
 // One saved position of the load dialog's list.
 struct TSav {
@@ -23,9 +26,11 @@ struct Ulozeni {
     std::string nazevulozeni = "Zadej";
     // The position the next start-up of a game loads, and whether it is to be
     // loaded at all. A relative path names a file of the player's folder (or,
-    // when that has none, of the game folder).
+    // when that has none, of the game folder). It was read and checked when it
+    // was chosen: `nactenapozice` holds it until the start-up.
     std::filesystem::path soubornacteni;
     bool nacistpozici = false;
+    std::shared_ptr<const ulozenapozice> nactenapozice;
     // The positions found for the load dialog, newest first (at most 100).
     std::vector<TSav> pozice;
 };

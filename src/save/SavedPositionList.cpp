@@ -105,13 +105,11 @@ std::vector<std::string> ListSavedPositions(Game& game) {
     return captions;
 }
 
-std::optional<fs::path> ChooseSavedPosition(Game& game, std::int32_t k) {
+std::optional<fs::path> ShownPosition(const Game& game, std::int32_t k) {
     const std::vector<TSav>& pozice = game.ulozeni.pozice;
     const std::size_t shown = std::min(pozice.size(), kShownPositions);
     if (k < 1 || static_cast<std::size_t>(k) > shown) return std::nullopt;
-    game.ulozeni.nacistpozici = true;
-    game.ulozeni.soubornacteni = pozice[static_cast<std::size_t>(k - 1)].soubor;
-    return game.ulozeni.soubornacteni;
+    return pozice[static_cast<std::size_t>(k - 1)].soubor;
 }
 
 }  // namespace morvane

@@ -34,9 +34,8 @@ std::vector<std::string> ListSavedPositions(Game& game);
 
 std::string SavedPositionCaption(const TSav& entry);
 
-// Choosing entry k (from 1) of the shown list marks its file to be loaded by
-// the next start of a game and answers it; nothing for k outside the shown
-// entries.
-std::optional<std::filesystem::path> ChooseSavedPosition(Game& game, std::int32_t k);
+// The file of entry k (from 1) of the shown list; nothing for k outside the
+// shown entries.
+std::optional<std::filesystem::path> ShownPosition(const Game& game, std::int32_t k);
 
 }  // namespace morvane

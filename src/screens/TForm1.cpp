@@ -11,10 +11,7 @@
 #include "base/GameEnded.h"
 #include "base/Win1250.h"
 #include "game/Game.h"
-#include "game/NewGame.h"
-#include "interpreter/ChangeLoc.h"
-#include "interpreter/Help.h"
-#include "save/LoadPosition.h"
+#include "game/Flow.h"
 #include "screens/Controls.h"
 #include "screens/Host.h"
 #include "screens/QtText.h"
@@ -82,7 +79,7 @@ TForm1::TForm1(Host& host) : host_(host), audioOpener_([] { return OpenSdlAudio(
     qApp->installEventFilter(this);
     Timer.setInterval(100);
     connect(&Timer, &QTimer::timeout, this, [this] {
-        if (game_ && !ended_) run([this] { TimerTimer(*game_); });
+        if (game_ && !ended_) run([this] { Tick(*game_); });
     });
     Timer.start();
 }
@@ -152,9 +149,6 @@ void TForm1::createControls() {
     keys.arrows = false;
     keys.controls = [this] { return walkable(); };
     keys.onReach = [this](QWidget* control) { bringIntoView(control); };
-    connect(pokracovat, &ClickLabel::mouseMoved, this, [this] {
-        if (game_) game_->cilovalokace = game_->stavhry.lokace;
-    });
 }
 
 void TForm1::setStage(const QRect& area, bool backdrop, bool framed) {
@@ -185,12 +179,10 @@ void TForm1::Inicializace() {
     scroll_ = 0;
     wheelAngle_ = 0;
     run([&] {
-        StartAudio(g, audioOpener_);
-        LoadSkin(g);
+        PrepareStartUp(g, audioOpener_);
         applySkin();
         layOut();
-        if (g.ulozeni.nacistpozici) StartLoadedGame(g, g.ulozeni.soubornacteni);
-        else StartNewGame(g);
+        StartGame(g);
     });
 }
 
@@ -203,9 +195,9 @@ void TForm1::applySkin() {
         frame->setPen(qtColour(skin.ramecky));
     for (ClickLabel* caption : {Label1, Label2, Label3, Label4, Label5, dalsi})
         SetTextColour(*caption, qtColour(skin.popisky));
-    Shape5->setVisible(skin.napoveda);
-    Label4->setVisible(skin.napoveda);
-    const bool audio = AudioButtonShown(skin, game_->audiodostupne);
+    Shape5->setVisible(HelpOffered(*game_));
+    Label4->setVisible(HelpOffered(*game_));
+    const bool audio = AudioOffered(*game_);
     Shape6->setVisible(audio);
     Label5->setVisible(audio);
     Menu->setFont(qtFont(skin.MenuOtazkaFont));
@@ -242,34 +234,35 @@ void TForm1::run(const std::function<void()>& operation) {
         reportError(failure.what());
     }
     Refresh();
-    if (ended_ || game_->okno.quitRequested) {
+    if (ended_ || QuitRequested(*game_)) {
         ended_ = true;
         host_.quit();
     }
 }
 
 void TForm1::KonecClick() {
-    run([this] { morvane::KonecClick(*game_); });
+    run([this] { Quit(*game_); });
 }
 
 void TForm1::NapovedaClick() {
-    run([this] { morvane::NapovedaClick(*game_); });
+    run([this] { ToggleHelp(*game_); });
 }
 
 void TForm1::PokracovatClick() {
-    run([this] { Button1Click(*game_); });
+    run([this] { Continue(*game_); });
 }
 
 void TForm1::PostavaClick() {
-    if (screens_.sheet) screens_.sheet->ShowSheet(*game_, this);
+    if (screens_.sheet && SheetOffered(*game_)) screens_.sheet->ShowSheet(*game_, this);
 }
 
 void TForm1::Label5Click() {
-    if (screens_.audio) screens_.audio->ShowSettings(*game_, this);
+    if (screens_.audio && AudioOffered(*game_)) screens_.audio->ShowSettings(*game_, this);
 }
 
 void TForm1::VybaveniClick() {
-    if (screens_.inventory) run([this] { screens_.inventory->ShowInventory(*game_, this); });
+    if (screens_.inventory && InventoryOffered(*game_))
+        run([this] { screens_.inventory->ShowInventory(*game_, this); });
 }
 
 // The page scrolls between its top and its end: the end stands just above
@@ -385,9 +378,9 @@ void TForm1::reject() {
 // Any mouse movement over the window runs a move that a clicked page link
 // left waiting.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && game_ && !ended_ && game_->odlozenalokace != 0) {
+    if (event->type() == QEvent::MouseMove && game_ && !ended_ && DeferredMoveWaiting(*game_)) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this) run([this] { ControlForceLoad(*game_); });
+        if (widget && widget->window() == this) run([this] { RunDeferredMove(*game_); });
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "game/Flow.h"
 #include "game/Game.h"
 #include "save/SavedPositionList.h"
 #include "screens/Controls.h"
@@ -72,8 +73,10 @@ bool TForm10::ShowLoad(Game& game, const QWidget* menu) {
     return chosen_;
 }
 
+// A position that can't be read is reported and the dialog stays open for
+// another choice.
 void TForm10::Label2Click(int k) {
-    chosen_ = game_ && ChooseSavedPosition(*game_, k).has_value();
+    chosen_ = game_ && ChoosePosition(*game_, k) == PositionChoice::Chosen;
     if (chosen_) finish();
 }
 

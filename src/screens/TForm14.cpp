@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "game/Flow.h"
 #include "game/Game.h"
 #include "screens/Controls.h"
 #include "screens/QtText.h"
@@ -14,8 +15,6 @@
 
 namespace morvane {
 namespace {
-
-constexpr int kNameLength = 100;
 
 QLabel* Caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -32,7 +31,7 @@ TForm14::TForm14(Game& game, TForm1& main) : game_(game), main_(main) {
     Label1 = Caption(QStringLiteral("Zadej jméno své postavy:"), this);
     Label2 = Caption(QStringLiteral("Jméno:"), this);
     Edit1 = new QLineEdit(this);
-    Edit1->setMaxLength(kNameLength);
+    Edit1->setMaxLength(static_cast<int>(kHeroNameLength));
     Edit1->setFont(qtFont("Arial", 10));
     Edit1->resize(160, Edit1->sizeHint().height());
     Image2 = new ClickLabel(this);
@@ -47,7 +46,7 @@ void TForm14::Prepare() {
     LoadPictureInto(*Image2, FindSkinImage(game_.gameFolder(), "ok"), game_.frontend);
     // The game's own hero name is offered, so a player who only clicks still
     // plays a named hero; typing replaces it.
-    Edit1->setText(qtText(game_.definice.jmenohrdiny.str()));
+    Edit1->setText(qtText(OfferedHeroName(game_)));
     Edit1->selectAll();
     layOut();
     Edit1->setFocus();
@@ -73,7 +72,7 @@ void TForm14::ShowModal() {
 }
 
 void TForm14::Accept() {
-    game_.hrac.jmeno.assign(coreText(Edit1->text()));
+    AcceptHeroName(game_, coreText(Edit1->text()));
     main_.ShowModal();
     finish();
 }

@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "game/Flow.h"
 #include "game/Game.h"
 #include "interpreter/ChangeLoc.h"
 #include "screens/Controls.h"
@@ -51,10 +52,10 @@ void TForm1::historyChanged() {
 
 void TForm1::showButtons() {
     const WindowState& okno = game_->okno;
-    Shape1->setVisible(okno.postavaVisible);
-    Label1->setVisible(okno.postavaVisible);
-    Shape3->setVisible(okno.vybaveniVisible);
-    Label2->setVisible(okno.vybaveniVisible);
+    Shape1->setVisible(SheetOffered(*game_));
+    Label1->setVisible(SheetOffered(*game_));
+    Shape3->setVisible(InventoryOffered(*game_));
+    Label2->setVisible(InventoryOffered(*game_));
     pokracovatFrame->setPen(qtColour(game_->skin.ramecky));
     pokracovatFrame->setVisible(okno.pokracovatVisible);
     pokracovat->setVisible(okno.pokracovatVisible);
@@ -119,7 +120,7 @@ QLabel* TForm1::makeTextBlock(std::size_t index) {
         if (!weblink.empty()) host_.openWeb(QUrl::fromUserInput(qtText(weblink)));
         // The move waits for the next mouse movement or timer tick, so this
         // label isn't destroyed inside its own click.
-        if (odkaz > 0 && game_) game_->odlozenalokace = odkaz;
+        if (game_) ChoosePageLink(*game_, odkaz);
     });
     return label;
 }
@@ -136,7 +137,7 @@ QLabel* TForm1::makePicture(std::size_t index) {
         control->setProperty(kLinkProperty, true);
         const std::int32_t odkaz = picture.odkaz;
         connect(control, &ClickLabel::clicked, this, [this, odkaz] {
-            if (game_) game_->odlozenalokace = odkaz;
+            if (game_) ChoosePageLink(*game_, odkaz);
         });
     }
     return control;
@@ -202,7 +203,8 @@ void TForm1::showMenu() {
         label->link = item.cil;
         label->setCursor(item.cil > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
         label->hoverUnderline = item.cil > 0;
-        connect(label, &TLELabel::clicked, this, [this] { run([this] { Button1Click(*game_); }); });
+        connect(label, &TLELabel::clicked, this,
+                [this, j] { run([this, j] { ChooseMenuItem(*game_, j); }); });
         label->show();
         menu_.push_back(label);
     }

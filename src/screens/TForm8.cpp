@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "game/Game.h"
-#include "parser/GameDefinition.h"
+#include "game/Flow.h"
 #include "screens/Controls.h"
 #include "screens/Host.h"
 #include "screens/QtText.h"
@@ -15,7 +15,6 @@
 #include "screens/TForm10.h"
 #include "screens/TForm14.h"
 #include "screens/TForm9.h"
-#include "shell/Skin.h"
 #include "shell/SkinImage.h"
 
 namespace morvane {
@@ -28,8 +27,6 @@ constexpr const char* kButtonPictures[4] = {"tlacitko_1", "tlacitko_2", "tlacitk
 constexpr const char* kHoverPictures[4] = {"tlacitko_1b", "tlacitko_2b", "tlacitko_3b",
                                            "tlacitko_4b"};
 constexpr int kButtonTops[4] = {72, 136, 200, 272};
-// The author line and its ": " together.
-constexpr std::size_t kAuthorLine = 32;
 
 void StyleLabel(QLabel& label, const SkinFont& font, bool bold, bool underline) {
     QFont f = qtFont(font, bold);
@@ -81,26 +78,19 @@ void TForm8::loadPicture(ClickLabel& control, const char* name) {
 bool TForm8::FormCreate() {
     // The game definition comes first: a folder that is no game gets one
     // clear report instead of one for every menu picture it lacks.
-    try {
-        game_.definice = GameDefinition::load(game_.gameFolder()).record();
-    } catch (const GameFileError& failure) {
-        game_.frontend.reportError(failure.what());
-        return false;
-    }
+    if (!OpenMainMenu(game_)) return false;
     loadPicture(*Image1, "menu");
     for (int k = 0; k < 4; ++k) loadPicture(*Buttons[k], kButtonPictures[k]);
     loadPicture(*Image6, "titulek");
-    LoadMenuSkinIniFile(game_);
-    const QString title = qtText(game_.definice.titulhry.view());
+    const MainMenuTexts texts = DescribeMainMenu(game_);
+    const QString title = qtText(texts.titul);
     QGuiApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
     StyleLabel(*Label1, game_.menuskin.Label1, true, true);
     Label1->setText(title);
     centre(*Label1, 32);
     StyleLabel(*Label2, game_.menuskin.Label2, true, false);
-    std::string author = std::string(game_.definice.autor.view()) + ": ";
-    if (author.size() > kAuthorLine) author.resize(kAuthorLine);
-    Label2->setText(qtText(author));
+    Label2->setText(qtText(texts.autor));
     centre(*Label2, 16);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -124,13 +114,13 @@ void TForm8::centre(QLabel& label, int top) {
 }
 
 void TForm8::Label1Click() {
-    game_.ulozeni.nacistpozici = false;
-    game_.ulozeni.soubornacteni.clear();
-    if (game_.definice.zadavanijmena == 1 && screens_.name) screens_.name->ShowModal();
+    ChooseNewGame(game_);
+    if (NameEntryAsked(game_) && screens_.name) screens_.name->ShowModal();
     else if (screens_.main) screens_.main->ShowModal();
 }
 
-// A position chosen in the load dialog is loaded by the main window's start-up.
+// A position chosen (and read) in the load dialog is loaded by the main
+// window's start-up.
 void TForm8::Image4Click() {
     if (screens_.load && screens_.load->ShowLoad(game_, this) && screens_.main)
         screens_.main->ShowModal();

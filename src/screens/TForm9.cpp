@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "game/Flow.h"
 #include "game/Game.h"
 #include "screens/Controls.h"
 #include "screens/Host.h"
@@ -34,20 +35,17 @@ TForm9::TForm9(Game& game, Host& host) : game_(game), host_(host) {
     Image1->setGeometry(0, 0, kWidth, kHeight);
     Image2 = new ClickLabel(this);
     Image2->setGeometry(8, 328, 220, 63);
-    const QString lines[5] = {
-        QStringLiteral("Hra byla vytvořena v"), QStringLiteral("univerzálním enginu"),
-        QStringLiteral("k tvorbě gamebooků,"), QStringLiteral("který je možno stáhnout"),
-        QStringLiteral("na webových stránkách")};
+    const AboutTexts texts = DescribeAbout();
     for (int i = 0; i < 5; ++i) {
-        Captions[i] = new QLabel(lines[i], this);
+        Captions[i] = new QLabel(qtText(texts.lines[static_cast<std::size_t>(i)]), this);
         Captions[i]->move(0, kFirstCaption + kCaptionGap * i);
     }
-    Odkaz = new ClickLabel(QStringLiteral("Morvane"), this);
+    Odkaz = new ClickLabel(qtText(texts.odkaz), this);
     Odkaz->move(0, kFirstCaption + kCaptionGap * 5 + 8);
     connect(Odkaz, &ClickLabel::clicked, this, [this] {
         if (!address().isEmpty()) host_.openWeb(address());
     });
-    Verze = new QLabel(QStringLiteral("verze 4.10d"), this);
+    Verze = new QLabel(qtText(texts.verze), this);
     Verze->move(0, 300);
     Klavesy = new QLabel(QStringLiteral("Klávesy: 1–9 a 0 volí z menu,\n"
                                         "Tab a Enter odkazy, šipky posun,\n"

@@ -204,6 +204,9 @@ int mixerVolume(std::int32_t volume) {
 
 std::unique_ptr<AudioBackend> OpenSdlAudio() {
     if (mixerInUse.exchange(true)) return nullptr;
+    // SDL would turn Ctrl+C and SIGTERM into a quit event that nobody reads,
+    // and the program could then only be killed: the programs handle them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     bool opened = false;
     {
         const QuietStandardError quiet;

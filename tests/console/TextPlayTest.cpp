@@ -1,5 +1,13 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <iterator>
+#include <thread>
 
 #include "console/TextPlayer.h"
 #include "support/GameFolder.h"
@@ -70,4 +78,108 @@ TEST(TextPlay, AMissingLineOrFieldFailsItsCheckWithoutEndingTheTest) {
             EXPECT_TRUE(p.last("/screen") == "main");
         },
         "line 3 (for /screen) was not printed; 1 were");
+}
+
+TEST(TextPlay, ATableThatIsNoTableIsReportedAndTheProgramKeepsAnswering) {
+    GameFolder game(kStory);
+    game.file("data/zbroje.vrn", "1,\"Košile\",\"\",3 ,0,0,0\n");
+    const Played p = PlayText(game, {"sheet", "close", "quit"});
+    ASSERT_EQ(p.status, 0);
+    ASSERT_EQ(p.lines.size(), 4u);
+    EXPECT_EQ(p.lines[0]["screen"], "main");
+    EXPECT_EQ(p.lines[0]["messages"][0], "'3 ' is not a valid integer value");
+    EXPECT_TRUE(p.lines[0]["game"]["page"].empty());  // the start-up stopped there
+    EXPECT_EQ(p.lines[1]["screen"], "sheet");
+    EXPECT_EQ(p.last("/screen"), "ended");
+}
+
+TEST(TextPlay, MenuNameEntryAndSkinsAsTheWindowHasThem) {
+    GameFolder game(kStory);
+    game.definice.autor.assign(std::string(40, 'a'));
+    game.definice.zadavanijmena = 1;
+    game.writeDefinition();
+    game.write("grafika/menuskin.ini", "[JmenoHry]\nBarva=Fialova\n");
+    game.write("grafika/skin.ini", "[Interface]\nOkna=Modra\n[TechSetup]\nNapoveda=0\n");
+    const Played p =
+        PlayText(game, {"about", "close", "new", "name", "help"}, "--seed 1 --menu");
+    ASSERT_EQ(p.lines.size(), 7u);
+    EXPECT_EQ(p.lines[0]["menu"]["Label2"], std::string(32, 'a'));
+    EXPECT_EQ(p.lines[0]["messages"][0], "'Fialova' is not a valid integer value");
+    EXPECT_EQ(p.lines[1]["about"]["lines"][0], "Hra byla vytvořena v");
+    EXPECT_EQ(p.lines[3]["name"]["Edit1"], "Hrdina");
+    // An empty name is a name; the skin's bad colour is reported at the start-up.
+    EXPECT_EQ(p.lines[4]["game"]["hrac"]["jmeno"], "");
+    EXPECT_EQ(p.lines[4]["messages"][0], "'Modra' is not a valid integer value");
+    // The skin hides the help button.
+    EXPECT_EQ(p.lines[5]["messages"][0], "unknown command");
+}
+
+TEST(TextPlay, APositionThatCannotBeReadIsRefusedWhereItWasChosen) {
+    GameFolder game(kStory);
+    const Played missing = PlayText(game, {}, "--seed 1 --load chybi");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.lines.empty());
+    std::ifstream err(game.path() / "stderr.txt");
+    const std::string said((std::istreambuf_iterator<char>(err)), {});
+    EXPECT_NE(said.find("Pozici nelze načíst: soubor chybi.mkp"), std::string::npos) << said;
+
+    game.write("save/kratka.mkp", "kratka");
+    const Played chosen = PlayText(game, {"load", "choose 1", "close", "quit"}, "--seed 1 --menu");
+    ASSERT_EQ(chosen.status, 0);
+    ASSERT_EQ(chosen.lines.size(), 5u);
+    EXPECT_EQ(chosen.lines[2]["screen"], "load");
+    EXPECT_EQ(chosen.lines[2]["messages"].size(), 1u);
+    EXPECT_EQ(chosen.lines[3]["screen"], "menu");
+    EXPECT_FALSE(chosen.lines[3].contains("game"));  // no game was started
+}
+
+// The program started on a game with its audio open, stopped as a player or
+// a service manager would stop it: waiting for a command, or busy in a
+// location that rolls two thousand million dice.
+TEST(TextPlay, CtrlCAndSigtermEndTheProgramAtOnceIdleOrBusy) {
+    GameFolder game(R"(<1><TEXT OBSAH="Start"><M T="Počítat" X="2">
+<2><NAHODA 1="2147483647k6"><TEXT OBSAH="Hotovo">
+)");
+    for (const auto& [signal, move] : {std::pair{SIGTERM, ""}, std::pair{SIGINT, ""},
+                                       std::pair{SIGTERM, "menu 1\n"}}) {
+        int input[2], output[2];
+        ASSERT_EQ(::pipe(input), 0);
+        ASSERT_EQ(::pipe(output), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(input[0], 0);
+            ::dup2(output[1], 1);
+            for (int fd : {input[0], input[1], output[0], output[1]}) ::close(fd);
+            ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+            ::execl(MORVANE_TEXT_BINARY, "morvane-text", "--json", game.path().c_str(), nullptr);
+            ::_exit(127);
+        }
+        ::close(input[0]);
+        ::close(output[1]);
+        FILE* out = ::fdopen(output[0], "r");
+        char first[1 << 16] = {};
+        ASSERT_NE(std::fgets(first, sizeof first, out), nullptr);
+        const auto state = nlohmann::json::parse(first, nullptr, false);
+        EXPECT_EQ(state["game"]["audio"]["available"], true);
+        if (*move) {
+            ASSERT_EQ(::write(input[1], move, std::strlen(move)), std::ssize(std::string(move)));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        }
+
+        ::kill(child, signal);
+        int status = 0;
+        bool ended = false;
+        for (int i = 0; i < 100 && !ended; ++i) {
+            ended = ::waitpid(child, &status, WNOHANG) == child;
+            if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (!ended) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+        }
+        EXPECT_TRUE(ended) << "signal " << signal << " " << move;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << status;
+        ::close(input[1]);
+        std::fclose(out);
+    }
 }

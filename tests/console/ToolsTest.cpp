@@ -42,7 +42,7 @@ TEST(Tools, AnswerHelpAndVersionAndRefuseUnknownOptions) {
         SCOPED_TRACE(program);
         const Output help = Invoke(program, "--help");
         EXPECT_EQ(help.status, 0);
-        EXPECT_NE(help.text.find(std::string("usage: ") + program), std::string::npos);
+        EXPECT_NE(help.text.find(std::string("Usage: ") + program), std::string::npos);
         const Output version = Invoke(program, "--version");
         EXPECT_EQ(version.status, 0);
         EXPECT_EQ(version.text.rfind(std::string(program) + " ", 0), 0u) << version.text;

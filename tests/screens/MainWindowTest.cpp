@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Win1250.h"
+#include "game/Flow.h"
 #include "game/Game.h"
 #include "save/SavePosition.h"
 #include "screens/Controls.h"
@@ -160,8 +161,7 @@ TEST(MainWindow, ContinueButtonResumesALoadedPosition) {
     Click(main.menuLabels()[0]);
     ASSERT_EQ(SavePosition(game, "pozice"), SaveResult::Saved);
 
-    game.ulozeni.nacistpozici = true;
-    game.ulozeni.soubornacteni = SavedPositionPath("pozice");
+    ASSERT_EQ(ChoosePositionFile(game, SavedPositionPath("pozice")), PositionChoice::Chosen);
     main.Inicializace();
     EXPECT_TRUE(Shown(main.pokracovat));
     EXPECT_TRUE(Shown(main.pokracovatFrame));

@@ -6,9 +6,11 @@
 #include "game/Game.h"
 #include "screens/Controls.h"
 #include "screens/ScreenFixture.h"
+#include "screens/TForm10.h"
 #include "screens/TForm14.h"
 #include "screens/TForm8.h"
 #include "screens/TForm9.h"
+#include "shell/labely/TLELabel.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -135,4 +137,34 @@ TEST(MainMenu, AboutBoxClosesOnAKeyAndOpensNoAddress) {
     EXPECT_FALSE(about.isVisible());
     EXPECT_TRUE(s.host.web.empty());
     EXPECT_EQ(about.pos(), program.menu().pos());
+}
+
+TEST(MainMenu, APositionThatCannotBeReadKeepsTheLoadDialogOpen) {
+    Screens s(kStory);
+    s.folder.write("save/kratka.mkp", "kratka");
+    Program& program = s.create();
+    TForm10& load = program.load();
+    Watchdog();
+    bool open = false;
+    QTimer::singleShot(0, [&] {
+        ASSERT_EQ(load.entries().size(), 1u);
+        Click(load.entries()[0]);
+        open = load.isVisible();
+        QTest::keyClick(&load, Qt::Key_Escape);
+    });
+    Click(program.menu().Buttons[1]);
+    EXPECT_TRUE(open);
+    EXPECT_EQ(s.host.errors.size(), 1u);
+    EXPECT_FALSE(program.main().isVisible());  // no game started
+    EXPECT_FALSE(program.game().ulozeni.nacistpozici);
+}
+
+TEST(MainMenu, ATableNumberThatIsNoNumberIsReportedAndTheWindowStaysUsable) {
+    Screens s(kStory);
+    s.folder.file("data/zbroje.vrn", "1,\"Košile\",\"\",3 ,0,0,0\n");
+    TForm1& main = s.start();
+    ASSERT_EQ(s.host.errors.size(), 1u);
+    EXPECT_EQ(s.host.errors[0], "'3 ' is not a valid integer value");
+    EXPECT_TRUE(main.pageControls().empty());
+    EXPECT_EQ(s.host.quits, 0);
 }

@@ -3,7 +3,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 
-#include "game/Game.h"
+#include "game/Flow.h"
 
 namespace morvane {
 
@@ -48,10 +48,7 @@ void TLELabel::enterEvent(QEnterEvent* event) {
     if (OnMouseEnter) OnMouseEnter();
     setBackground(Barva1);
     if (hoverUnderline) setUnderline(true);
-    if (game_) {
-        game_->cilovalokace = link;
-        game_->vybranapolozka = idx;
-    }
+    if (game_) PointAtLink(*game_, link, idx);
     QLabel::enterEvent(event);
 }
 
@@ -59,10 +56,7 @@ void TLELabel::leaveEvent(QEvent* event) {
     if (OnMouseLeave) OnMouseLeave();
     setBackground(Barva2);
     setUnderline(false);
-    if (game_) {
-        game_->cilovalokace = 0;
-        game_->vybranapolozka = 0;
-    }
+    if (game_) PointAway(*game_);
     QLabel::leaveEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The link label: a label that leads somewhere. Menu items and the entries of
-// list screens are link labels. While the pointer is over one, the game knows
-// where a click goes (`cilovalokace`) and which entry is meant
-// (`vybranapolozka`), so one shared click handler serves every label.
+// list screens are link labels. The label tells the game when the pointer
+// enters or leaves it (PointAtLink, PointAway), so the game knows where a
+// click goes and which entry is meant.
 #include <QColor>
 #include <QLabel>
 #include <QTimer>
