@@ -4,9 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "base/TextFile.h"
@@ -14,15 +12,12 @@
 #include "check/Checker.h"
 #include "parser/GameDefinition.h"
 
+#include "BenchFolder.h"
+
 namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-void writeFile(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
 
 // About 800 bytes a location, every one correct: page text, a guarded line,
 // a variable, a library, a constant and four menu items forward.
@@ -48,22 +43,15 @@ std::string story(int locations) {
     return cz(text);
 }
 
-struct BenchGame {
+struct BenchGame : BenchFolder {
     explicit BenchGame(int locations) {
-        std::string pattern = (fs::temp_directory_path() / "morvane-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) folder = pattern;
-        writeFile(folder / "data" / "data.vrn", story(locations));
-        writeFile(folder / "data" / "konstanty.vrn", "MESTO Praha\r\n");
-        writeFile(folder / "data" / "knihovny" / "hlavicka.vrn", "<INFO OBSAH=\"Den\">\r\n");
+        write("data/data.vrn", story(locations));
+        write("data/konstanty.vrn", "MESTO Praha\r\n");
+        write("data/knihovny/hlavicka.vrn", "<INFO OBSAH=\"Den\">\r\n");
         TGameInit definice{};
         definice.nazevhry.assign("bench");
-        writeFile(folder / "data" / "inicializace.vrn", GameDefinitionBytes(definice));
+        write("data/inicializace.vrn", GameDefinitionBytes(definice));
     }
-    ~BenchGame() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-    fs::path folder;
 };
 
 double secondsOf(const auto& run) {
@@ -74,12 +62,12 @@ double secondsOf(const auto& run) {
 
 void BM_CheckStory(benchmark::State& state) {
     BenchGame game(static_cast<int>(state.range(0)));
-    const fs::path file = game.folder / "data" / "data.vrn";
+    const fs::path file = game.path / "data" / "data.vrn";
     double floor = 0, checked = 0;
     for (auto _ : state) {
         std::size_t errors = 0, nodes = 0;
         checked += secondsOf([&] {
-            const check::CheckReport report = check::CheckGame(game.folder);
+            const check::CheckReport report = check::CheckGame(game.path);
             errors = report.findings.errors();
             nodes = report.graph.nodes.size();
         });

@@ -25,7 +25,7 @@ const std::map<std::string_view, Refers> kKinds = {
     {"zbroj", Refers::Armour},      {"predmet", Refers::Item},   {"kouzlo", Refers::Spell},
     {"utok", Refers::Attack},       {"objekt", Refers::Object},  {"promenna", Refers::Variable},
     {"retezec", Refers::StringVariable}, {"obchod", Refers::Shop}, {"obrazek", Refers::Picture},
-    {"zvuk", Refers::Sound},        {"knihovna", Refers::Library},
+    {"zvuk", Refers::Sound},        {"knihovna", Refers::Library}, {"prodej", Refers::SellKinds},
 };
 
 std::string capacityWord(std::size_t n) { return std::to_string(n); }
@@ -96,7 +96,7 @@ std::vector<CommandRule> makeRules() {
         {"KOUZLO", "UMIME:kouzlo NEUMIME:kouzlo"},
         {"UTOK AKCE", "UMIME:utok NEUMIME:utok"},
         {"OBCHOD", "CISLO:obchod"},
-        {"PRODEJ", "TYP PROCENT:cislo"},
+        {"PRODEJ", "TYP:prodej PROCENT:cislo"},
         {"PENIZE ZKUSENOSTI XP", plusMinus},
         {"ZIVOTY MANA MAXZIVOTY MAXMANA SILA OBRATNOST RYCHLOST ENERGIE", attribute},
         {"SAVE", "ODKAZ:lokace NAZEV"},

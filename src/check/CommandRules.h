@@ -23,6 +23,7 @@ enum class Refers {
     Picture,    // a file of obrazky/
     Sound,      // a file of audio/
     Library,    // an include library
+    SellKinds,  // what the sell screen buys: "ZBRANE", "PREDMETY", "VSE" ...
 };
 
 struct AttributeRule {

@@ -99,12 +99,15 @@ void checkSkins(const fs::path& folder, Findings& findings) {
     if (!menu.empty()) findings.error({"grafika/menuskin.ini", 0}, menu);
     const std::string main = ReadSkin(folder).error;
     if (!main.empty()) findings.error({"grafika/skin.ini", 0}, main);
+    std::string missing;
     for (const char* name : kSkinPictures) {
         std::error_code ec;
         if (fs::is_regular_file(FindSkinImage(folder, name), ec)) continue;
-        findings.warning({"grafika", 0}, cz("chybí obrázek rozhraní ") + name +
-                                             cz(" (.png, .jpg nebo .gif); obrazovka zůstane bez něj"));
+        missing += (missing.empty() ? "" : ", ") + std::string(name);
     }
+    if (!missing.empty())
+        findings.warning({"grafika", 0}, cz("chybí obrázky rozhraní (.png, .jpg nebo .gif), "
+                                            "obrazovky zůstanou bez nich: ") + missing);
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ void RandomPlayer::problem(const std::string& text) {
 void RandomPlayer::end(EndKind kind) {
     if (ended_) return;
     ended_ = true;
+    // A death or the end leaves the location without a return to the loop.
+    ++report_.visits[here()];
     ++report_.endings[{kind, here()}];
 }
 
@@ -66,7 +68,7 @@ void RandomPlayer::play(std::int32_t maxSteps) {
         }
         StartNewGame(g);
         ++report_.visits[here()];
-        for (std::int32_t step = 0; step < maxSteps && !ended_; ++step) {
+        for (std::int32_t step = 0; step < maxSteps && !ended_ && !stuck_; ++step) {
             if (g.okno.quitRequested) return end(EndKind::Konec);
             const std::vector<Move> moves = mainMoves();
             int total = 0;
@@ -110,6 +112,7 @@ std::vector<RandomPlayer::Move> RandomPlayer::mainMoves() const {
 void RandomPlayer::perform(const Move& move) {
     Game& g = *game_;
     const StoryPlace from = here();
+    if (move.menu) report_.menuMoves.insert({from.first, from.second, move.target});
     command(move.line);
     if (move.line.rfind("menu ", 0) == 0) {
         g.cilovalokace = move.target;
@@ -124,7 +127,6 @@ void RandomPlayer::perform(const Move& move) {
     } else {
         sheet();
     }
-    if (move.menu) report_.menuMoves.insert({from.first, from.second, move.target});
     ++report_.visits[here()];
 }
 
@@ -201,11 +203,14 @@ void RandomPlayer::showFight() {
             if (a.enabled) usable.push_back(a.entry);
         if (usable.empty())
             for (const FightAction& a : view.actions) usable.push_back(a.entry);
-        if (usable.empty()) return;
+        if (usable.empty()) break;
         const std::int32_t entry = usable[static_cast<std::size_t>(below(static_cast<int>(usable.size())))];
         command("attack " + std::to_string(entry));
         ClickAction(g, entry);
     }
+    // A fight nobody can end: morvane-text would still be in it, so the
+    // play stops here.
+    if (FightOpen(g)) stuck_ = true;
 }
 
 void RandomPlayer::showShop() {

@@ -70,6 +70,7 @@ private:
     std::vector<std::string> route_;
     bool died_ = false;
     bool ended_ = false;
+    bool stuck_ = false;  // a screen could not be left
 };
 
 }  // namespace morvane::check

@@ -8,6 +8,7 @@
 #include "base/Numbers.h"
 #include "base/Win1250.h"
 #include "check/LocationScan.h"
+#include "interpreter/GameStateRecord.h"
 #include "check/QuietFrontend.h"
 #include "check/SourcePlaces.h"
 #include "parser/Constants.h"
@@ -202,6 +203,10 @@ void StoryChecker::checkLocation(Story& story, std::int32_t n, std::size_t start
     TagEffects effects;
     const auto place = [&](std::size_t at) { return story.places->at(start + at); };
     ScanForCheck(source, {facts_, findings_, locationWord(n)}, place, effects);
+    if (effects.menuItems > kMenuItems)
+        findings_.warning(location.place, locationWord(n) + toText(effects.menuItems) +
+                                              cz(" položek menu; zobrazí se nejvýš ") +
+                                              toText(kMenuItems));
     location.links = effects.links;
     location.konec = effects.konec;
     location.smrt = effects.smrt;

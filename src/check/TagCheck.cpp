@@ -8,6 +8,7 @@
 #include "base/Win1250.h"
 #include "check/CommandRules.h"
 #include "interpreter/CommandTable.h"
+#include "parser/Effect.h"
 #include "parser/Expression.h"
 #include "parser/LocationIndex.h"
 #include "shell/GameFilePath.h"
@@ -66,6 +67,10 @@ public:
             case Refers::Picture: return picture(value);
             case Refers::Sound: return sound(value);
             case Refers::Library: return library(attribute, value);
+            case Refers::SellKinds:
+                if (CategoryCode(value) == 0 && upperCase(value) != "VSE")
+                    warn(cz("typ ") + value + cz(" neexistuje, vykoupí se všechno"));
+                return;
             default: break;
         }
         const auto n = parseInteger(value);
@@ -172,6 +177,7 @@ void checkAttribute(const CommandRule& rule, const param& p, ValueCheck& values)
 void effectsOf(const tagg& tag, TagEffects& effects) {
     if (tag.nazev == "KONEC") effects.konec = true;
     if (tag.nazev == "ZPET") effects.zpet = true;
+    if (tag.nazev == "ZPET" || tag.nazev == "MENU" || tag.nazev == "M") ++effects.menuItems;
     if (tag.nazev == "PRESMERUJ") {
         // Without a library name the game's own story comes back.
         const auto named = [](const param& p) { return p.nazev == "JMENO"; };

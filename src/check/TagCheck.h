@@ -23,6 +23,7 @@ struct TagSite {
 struct TagEffects {
     std::vector<Link> links;
     bool konec = false, smrt = false, zpet = false;
+    int menuItems = 0;  // MENU, M and ZPET tags, guarded or not
     std::vector<std::string> prefixes, suffixes;
     std::optional<std::string> redirect;  // "" for back to the game's own story
 };

@@ -24,7 +24,7 @@ struct Ran {
     std::string out;
 };
 
-Ran Run(const fs::path& folder, std::vector<std::string> args = {}) {
+Ran CheckFolder(const fs::path& folder, std::vector<std::string> args = {}) {
     args.push_back(folder.string());
     std::string error;
     const CheckOptions options = ParseCheckOptions(args, error);
@@ -97,7 +97,7 @@ TEST(Check, EachMistakeIsToldAtItsFileAndLine) {
         SCOPED_TRACE(m.what);
         GameFolder game(m.story);
         for (const auto& [file, text] : m.files) game.file(file, text);
-        const Ran ran = Run(game.path());
+        const Ran ran = CheckFolder(game.path());
         EXPECT_EQ(ran.status, 1);
         EXPECT_NE(ran.out.find(m.expected), std::string::npos) << ran.out;
     }
@@ -106,18 +106,18 @@ TEST(Check, EachMistakeIsToldAtItsFileAndLine) {
 TEST(Check, StoryWrittenInUtf8IsAnError) {
     GameFolder game("");
     game.write("data/data.vrn", "<1>\n<TEXT OBSAH=\"Žluťoučký kůň\">\n<KONEC>\n");
-    const Ran ran = Run(game.path());
+    const Ran ran = CheckFolder(game.path());
     EXPECT_EQ(ran.status, 1);
     EXPECT_NE(ran.out.find("data/data.vrn:2: error: soubor je uložen v UTF-8"), std::string::npos) << ran.out;
 }
 
 TEST(Check, CleanGameUnreachableLocationAndJson) {
     GameFolder game("<1>\n<MENU T=\"dál\" X=\"2\">\n<2>\n<KONEC>\n<3>\n<ZPET>\n");
-    const Ran ran = Run(game.path());
+    const Ran ran = CheckFolder(game.path());
     EXPECT_EQ(ran.status, 0) << ran.out;
     EXPECT_NE(ran.out.find("data/data.vrn:5: warning: Lokace 3: nevede sem žádná cesta z lokace 1"),
               std::string::npos);
-    const Ran json = Run(game.path(), {"--json"});
+    const Ran json = CheckFolder(game.path(), {"--json"});
     EXPECT_NE(json.out.find(R"({"file":"data/data.vrn","line":5,"severity":"warning","message":"Lokace 3:)"),
               std::string::npos)
         << json.out;
@@ -126,10 +126,10 @@ TEST(Check, CleanGameUnreachableLocationAndJson) {
 TEST(Check, MissingDefinitionAndFolderThatIsNoGame) {
     GameFolder game("<1>\n<KONEC>\n");
     fs::remove(game.path() / "data" / "inicializace.vrn");
-    const Ran ran = Run(game.path());
+    const Ran ran = CheckFolder(game.path());
     EXPECT_EQ(ran.status, 1);
     EXPECT_NE(ran.out.find("data/inicializace.vrn: error: "), std::string::npos) << ran.out;
-    EXPECT_EQ(Run(game.path() / "data").status, 2);
+    EXPECT_EQ(CheckFolder(game.path() / "data").status, 2);
     std::string error;
     ParseCheckOptions({"--random", "x", "hra"}, error);
     EXPECT_FALSE(error.empty());
@@ -139,6 +139,16 @@ TEST(Check, MissingDefinitionAndFolderThatIsNoGame) {
 TEST(Check, EveryCommandHasARule) {
     for (const CommandEntry& e : AllCommands()) EXPECT_NE(RuleOf(e.name), nullptr) << e.name;
     EXPECT_EQ(AllRules().size(), AllCommands().size());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Check, TheDemoPasses) {
+    const fs::path demo = fs::path(__FILE__).parent_path().parent_path().parent_path() / "games" / "demo";
+    const Ran ran = CheckFolder(demo);
+    EXPECT_EQ(ran.status, 0) << ran.out;
 }
 
 }  // namespace
