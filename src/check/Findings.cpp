@@ -47,9 +47,9 @@ const char* severityName(Severity s) { return s == Severity::Error ? "error" : "
 
 std::string FindingLine(const Finding& f) {
     std::string line = toUtf8(f.place.file);
-    if (f.place.line > 0) line += ":" + std::to_string(f.place.line);
-    line += std::string(": ") + severityName(f.severity) + ": " + toUtf8(f.message);
-    if (!f.replay.empty()) line += "\n    " + f.replay;
+    if (f.place.line > 0) line.append(":").append(std::to_string(f.place.line));
+    line.append(": ").append(severityName(f.severity)).append(": ").append(toUtf8(f.message));
+    if (!f.replay.empty()) line.append("\n    ").append(f.replay);
     return line;
 }
 

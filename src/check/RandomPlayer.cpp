@@ -35,9 +35,9 @@ RandomPlayer::RandomPlayer(const std::filesystem::path& folder, const TGameInit&
 
 RandomPlayer::~RandomPlayer() = default;
 
-StoryPlace RandomPlayer::here() const {
-    return {game_->stavhry.knihovna.str(), game_->stavhry.lokace};
-}
+// A redirect takes effect from the next location on: the location shown
+// belongs to the story that was in force when the move began.
+StoryPlace RandomPlayer::here() const { return {story_, game_->stavhry.lokace}; }
 
 void RandomPlayer::problem(const std::string& text) {
     for (PlayProblem& p : report_.problems) {
@@ -112,6 +112,7 @@ std::vector<RandomPlayer::Move> RandomPlayer::mainMoves() const {
 void RandomPlayer::perform(const Move& move) {
     Game& g = *game_;
     const StoryPlace from = here();
+    story_ = g.stavhry.knihovna.str();
     if (move.menu) report_.menuMoves.insert({from.first, from.second, move.target});
     command(move.line);
     if (move.line.rfind("menu ", 0) == 0) {

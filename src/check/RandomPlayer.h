@@ -68,6 +68,7 @@ private:
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<Game> game_;
     std::vector<std::string> route_;
+    std::string story_;  // the story the current location was read from
     bool died_ = false;
     bool ended_ = false;
     bool stuck_ = false;  // a screen could not be left

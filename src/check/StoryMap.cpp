@@ -38,7 +38,7 @@ std::string nodeLook(const LocationNode& node) {
 std::string edgeLook(const Link& link) {
     std::string look;
     if (link.kind == LinkKind::Text || link.kind == LinkKind::Picture) look = "style=dashed";
-    if (link.kind == LinkKind::Countdown) look = "style=dotted label=\"⏱\"";
+    if (link.kind == LinkKind::Countdown) look = "style=dotted label=\"časovač\" fontsize=8";
     if (link.kind == LinkKind::Save) look = "style=dotted color=gray";
     if (link.broken) look += " color=red fontcolor=red penwidth=2";
     return look;
