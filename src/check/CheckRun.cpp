@@ -36,9 +36,14 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
         const auto start = std::chrono::steady_clock::now();
         const RandomReport played = PlayAtRandom(folder, *report.definice, settings);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        if (played.plays < settings.plays)
+            err << "morvane-check: only " << played.plays << " of " << settings.plays
+                << " random plays ran (the game folder could not be copied, or a play failed)\n";
         AddRandomFindings(played, report.graph, options.gameFolder, report.findings);
         PrintRandomSummary(played, report.graph, took.count(), options.json, out);
     }
+    if (options.random && !report.definice)
+        err << "morvane-check: no random plays without a readable data/inicializace.vrn\n";
     std::size_t warnings = 0, errors = 0;
     for (const Finding& f : report.findings.sorted()) {
         out << (options.json ? FindingJson(f) : FindingLine(f)) << "\n";

@@ -21,10 +21,15 @@ public:
         std::string pattern = (fs::temp_directory_path() / "morvane-check-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) return;
         root_ = pattern;
-        for (const auto& entry : fs::directory_iterator(game)) {
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(game, ec)) {
             if (entry.path().filename() == "save") continue;
-            fs::copy(entry.path(), root_ / entry.path().filename(), fs::copy_options::recursive);
+            fs::copy(entry.path(), root_ / entry.path().filename(), fs::copy_options::recursive, ec);
+            if (ec) break;
         }
+        if (!ec) return;
+        fs::remove_all(root_, ec);
+        root_.clear();
     }
     ~FolderCopy() {
         std::error_code ignored;
@@ -83,6 +88,7 @@ RandomReport PlayAtRandom(const fs::path& folder, const TGameInit& definice,
             const std::uint64_t seed = settings.seed + static_cast<std::uint64_t>(k);
             RandomPlayer player(copy.path(), definice, seed, report);
             player.play(settings.maxSteps);
+            if (player.failed()) return;
         }
     };
     std::vector<std::thread> pool;

@@ -1,5 +1,7 @@
 #include "check/RandomPlayer.h"
 
+#include <exception>
+
 #include "base/GameEnded.h"
 #include "base/Win1250.h"
 #include "character/CharacterSheet.h"
@@ -83,6 +85,11 @@ void RandomPlayer::play(std::int32_t maxSteps) {
         end(EndKind::Limit);
     } catch (const GameEnded&) {
         end(died_ ? EndKind::Smrt : EndKind::Konec);
+    } catch (const std::exception& e) {
+        // What the engine can't recover from (a full disk, no memory) ends
+        // this thread's plays; it is told like any other problem.
+        problem(e.what());
+        failed_ = true;
     }
 }
 
@@ -188,9 +195,11 @@ void RandomPlayer::showFight() {
         if (item || spell) {
             if (item) ClickItemButton(g);
             else ClickSpellButton(g);
+            // The click may have closed a list instead of opening this one.
             const FightView opened = DescribeFight(g);
+            const FightListKind wanted = item ? FightListKind::Items : FightListKind::Spells;
             std::int32_t entry = 0;
-            if (!opened.list.entries.empty())
+            if (opened.list.kind == wanted && !opened.list.entries.empty())
                 entry = opened.list.entries[static_cast<std::size_t>(
                     below(static_cast<int>(opened.list.entries.size())))].entry;
             command(std::string(item ? "item " : "spell ") + std::to_string(entry));

@@ -25,6 +25,8 @@ public:
     ~RandomPlayer() override;
 
     void play(std::int32_t maxSteps);
+    // The play stopped on a failure that is not the game's.
+    bool failed() const { return failed_; }
 
     void showMessage(const std::string& text) override { problem(text); }
     void reportError(const std::string& text) override { problem(text); }
@@ -72,6 +74,7 @@ private:
     bool died_ = false;
     bool ended_ = false;
     bool stuck_ = false;  // a screen could not be left
+    bool failed_ = false;
 };
 
 }  // namespace morvane::check

@@ -42,13 +42,25 @@ bool isLibraryMessage(const std::string& text) {
     return false;
 }
 
-// Where the engine's own report about a library belongs: the first line
-// that names the library, or the file as a whole.
+// The text between `before` and `after` in an engine message; empty when
+// the message is not of that form.
+std::string between(const std::string& message, const std::string& before, const std::string& after) {
+    if (message.rfind(before, 0) != 0) return {};
+    const std::size_t end = message.find(after, before.size());
+    return end == std::string::npos ? std::string() : message.substr(before.size(), end - before.size());
+}
+
+// Where the engine's own report about a library belongs: the line of the
+// directive it is about, when the story itself holds it.
 Place libraryMessagePlace(const std::string& message, const std::string& raw, const Place& file) {
-    const std::size_t name = message.find(' ', message.find(' ') + 1);
-    const std::string rest = name == std::string::npos ? "" : message.substr(name + 1);
-    const std::string word = rest.substr(0, rest.find(' '));
-    const std::size_t at = word.empty() ? std::string::npos : raw.find(word);
+    std::string directive;
+    if (auto name = between(message, "Nenalezena knihovna ", " !!!!"); !name.empty())
+        directive = "#knihovna_" + name + ";";
+    else if (auto cyclic = between(message, "Knihovna ", cz(" vkládá")); !cyclic.empty())
+        directive = "#knihovna_" + cyclic + ";";
+    else if (const std::string miswritten = cz("Chybně zapsaná knihovna: "); message.rfind(miswritten, 0) == 0)
+        directive = message.substr(miswritten.size());
+    const std::size_t at = directive.empty() ? std::string::npos : findCaseless(raw, directive);
     if (at == std::string::npos) return {file.file, 0};
     return {file.file, LineTable::ofText(raw).line(at)};
 }

@@ -2,6 +2,7 @@
 // at its file and line and makes the exit status 1.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "check/CheckRun.h"
 #include "check/CommandRules.h"
 #include "interpreter/CommandTable.h"
+#include "parser/Scramble.h"
 #include "support/GameFolder.h"
 
 using namespace morvane;
@@ -80,6 +82,8 @@ std::vector<Mistake> Mistakes() {
          "data/data.vrn:1: error: Lokace 1: chybí lokace 2"},
         {"missing library", "<1>\n#knihovna_nic;" + kEnd, {},
          "data/data.vrn:2: error: Nenalezena knihovna nic !!!!"},
+        {"library directive with a blank in it", "<1>\n<KONEC>\n#knihovna_ nic;\n", {},
+         "data/data.vrn:3: error: Chybně zapsaná knihovna: #knihovna_ nic;"},
         {"mistake inside a library", "<1>\n#knihovna_menu;\n<2>" + kEnd,
          {{"data/knihovny/menu.vrn", "<TEXT OBSAH=\"z knihovny\">\n<MENU T=\"dál\" X=\"9\">\n"}},
          "data/knihovny/menu.vrn:2: error: Lokace 1: menu vede do lokace 9, která neexistuje"},
@@ -89,6 +93,62 @@ std::vector<Mistake> Mistakes() {
          "data/data.vrn:3: error: Lokace 1: menu vede do lokace 4, která neexistuje"},
         {"not a number", "<1>\n<MENU T=\"x\" X=\"dva\">" + kEnd, {},
          "data/data.vrn:2: error: Lokace 1: MENU: 'dva' is not a valid integer value"},
+        {"condition without a comparison", "<1>\n[5 \"3]<TEXT OBSAH=\"a\">[/]" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: podmínka [5 \"3]: chybí porovnání"},
+        {"comparison that does not exist", "<1>\n[5 >>= \"3]<TEXT OBSAH=\"a\">[/]" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: podmínka [5 >>= \"3]: porovnání >>= neexistuje"},
+        {"condition bracket never closed", "<1>\n<KONEC>\n[5 > \"3\n", {},
+         "data/data.vrn:3: error: Lokace 1: podmínka není uzavřena znakem ]"},
+        {"weapon of a condition beyond its table", "<1>\n[ZBRANI 7 > \"0]<TEXT OBSAH=\"a\">[/]" + kEnd,
+         {{"data/zbrane.vrn", kWeapons}},
+         "data/data.vrn:2: error: Lokace 1: podmínka [ZBRANI 7 > \"0]: číslo 7 není v tabulce zbrane.vrn"},
+        {"variable that does not exist", "<1>\n<PROMENNA 1000=\"1\">" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: PROMENNA: proměnná číslo 1000 neexistuje (platí 1 až 999)"},
+        {"formula the engine can't work out", "<1>\n<VZOREC 5=\"1/0\">" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: VZOREC: Division by zero"},
+        {"more than 10 attributes",
+         "<1>\n<PROMENNA 1=\"1\" 2=\"1\" 3=\"1\" 4=\"1\" 5=\"1\" 6=\"1\" 7=\"1\" 8=\"1\" 9=\"1\" "
+         "10=\"1\" 11=\"1\">" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: PROMENNA: víc než 10 atributů, 1 dalších se nepřečte"},
+        {"more than 400 commands", "<1>\n<KONEC>\n" + [] {
+             std::string tags;
+             for (int i = 0; i < 400; ++i) tags += "<SMAZATINFO>";
+             return tags;
+         }(), {},
+         "data/data.vrn:3: error: Lokace 1: víc než 400 příkazů"},
+        {"blocks nested deeper than 15",
+         "<1>\n<KONEC>\n" + [] {
+             std::string text;
+             for (int i = 0; i < 16; ++i) text += "[1 = \"0]";
+             text += "\n<TEXT OBSAH=\"hluboko\">";
+             for (int i = 0; i < 16; ++i) text += "[/]";
+             return text;
+         }(), {},
+         "data/data.vrn:3: error: Lokace 1: podmínky vnořené hlouběji než 15"},
+        {"location written twice", "<1>\n<M T=\"a\" X=\"2\">\n<2>" + kEnd + "<2>" + kEnd, {},
+         "data/data.vrn:5: error: Lokace 2 je v příběhu podruhé (platí ta na řádku 3)"},
+        {"shop that the shop file lacks", "<1>\n<OBCHOD CISLO=\"3\">" + kEnd,
+         {{"data/zbrane.vrn", kWeapons}, {"data/obchod.vrn", "1, zbran1\n"}},
+         "data/data.vrn:2: error: Lokace 1: OBCHOD: obchod číslo 3 není v souboru data/obchod.vrn"},
+        {"missing sound", "<1>\n<AUDIOSOUND SOUBOR=\"zvon.wav\">" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: AUDIOSOUND: zvukový soubor audio/zvon.wav neexistuje"},
+        {"broken link inside a redirect's library",
+         "<1>\n<PRESMERUJ JMENO=\"sen\">\n<M T=\"spát\" X=\"101\">" + kEnd,
+         {{"data/knihovny/sen.vrn", "<101>\n<TEXT OBSAH=\"sen\">\n<M T=\"dál\" X=\"105\">\n"}},
+         "data/knihovny/sen.vrn:3: error: Lokace 101: menu vede do lokace 105, která neexistuje v knihovně sen"},
+        {"broken link of the prefix", "<1>\n<PREFIX JMENO=\"hlava\" PROVADET=\"ANO\">" + kEnd,
+         {{"data/knihovny/hlava.vrn", "<TEXT OBSAH=\"nahoře\">\n<M T=\"mapa\" X=\"77\">\n"}},
+         "data/knihovny/hlava.vrn:2: error: menu vede do lokace 77, která neexistuje"},
+        {"mistake in a library that another library includes",
+         "<1>\n#knihovna_vnejsi;" + kEnd,
+         {{"data/knihovny/vnejsi.vrn", "<TEXT OBSAH=\"venku\">\n#knihovna_vnitrni;\n<TXET>\n"},
+          {"data/knihovny/vnitrni.vrn", "<TEXT OBSAH=\"uvnitř\">\n<MENU X=\"8\">\n"}},
+         "data/knihovny/vnitrni.vrn:2: error: Lokace 1: menu vede do lokace 8"},
+        {"mistake after a library that another library includes",
+         "<1>\n#knihovna_vnejsi;" + kEnd,
+         {{"data/knihovny/vnejsi.vrn", "<TEXT OBSAH=\"venku\">\n#knihovna_vnitrni;\n<TXET>\n"},
+          {"data/knihovny/vnitrni.vrn", "<TEXT OBSAH=\"uvnitř\">\n"}},
+         "data/knihovny/vnejsi.vrn:3: error: Lokace 1: neznámý příkaz TXET"},
     };
 }
 
@@ -109,6 +169,33 @@ TEST(Check, StoryWrittenInUtf8IsAnError) {
     const Ran ran = CheckFolder(game.path());
     EXPECT_EQ(ran.status, 1);
     EXPECT_NE(ran.out.find("data/data.vrn:2: error: soubor je uložen v UTF-8"), std::string::npos) << ran.out;
+}
+
+// Things the engine cuts or skips without a word, which the game survives.
+TEST(Check, WarningsLeaveTheExitStatusAtZero) {
+    std::string menu;
+    for (int i = 0; i < 21; ++i) menu += "[1 = \"" + std::to_string(i) + "]<M T=\"a\" X=\"2\">[/]";
+    GameFolder game("<1>\n<007>\n<PRODEJ TYP=\"ZBRANEE\">\n<M T=\"" + std::string(120, 'x') +
+                    "\" X=\"2\">\n<TEXT2 OBSAH=\"a\">\n< TEXT OBSAH=\"b\">\n" + menu +
+                    "\n<2>\n<KONEC>\n");
+    // A scrambled copy makes the game a scrambled one: it is what play reads.
+    fs::create_directories(game.path() / "data/zasifrovane");
+    ASSERT_TRUE(scrambleFile(game.path() / "data/data.vrn", game.path() / "data/zasifrovane/data.vrn",
+                             "testovka"));
+    fs::last_write_time(game.path() / "data/zasifrovane/data.vrn",
+                        fs::last_write_time(game.path() / "data/data.vrn") - std::chrono::hours(1));
+    const Ran ran = CheckFolder(game.path());
+    EXPECT_EQ(ran.status, 0) << ran.out;
+    for (const char* expected : {
+             "data/data.vrn:2: warning: Značka <007> nepatří žádné lokaci",
+             "data/data.vrn:3: warning: Lokace 1: PRODEJ: typ ZBRANEE neexistuje",
+             "data/data.vrn:4: warning: Lokace 1: M: text atributu T je delší než 100 znaků",
+             "data/data.vrn:5: warning: Lokace 1: TEXT: za jménem příkazu stojí '2'",
+             "data/data.vrn:6: warning: Lokace 1: značka bez jména příkazu",
+             "data/data.vrn:1: warning: Lokace 1: 22 položek menu; zobrazí se nejvýš 20",
+             "data/zasifrovane/data.vrn: warning: zašifrovaná kopie je starší než data/data.vrn",
+         })
+        EXPECT_NE(ran.out.find(expected), std::string::npos) << expected << "\n" << ran.out;
 }
 
 TEST(Check, CleanGameUnreachableLocationAndJson) {

@@ -52,6 +52,23 @@ TEST(RandomPlay, FindsAnErrorOnlyARouteReachesAndMorvaneTextReplaysIt) {
     EXPECT_TRUE(seen) << problem.message;
 }
 
+TEST(RandomPlay, SavesLoadsTheSaveBackAndTellsHowEachPlayEnded) {
+    GameFolder game(
+        "<1>\n<SAVE ODKAZ=\"1\">\n<M T=\"a\" X=\"2\">\n<M T=\"b\" X=\"3\">\n"
+        "<2>\n[1 = \"5]<M T=\"nikdy\" X=\"1\">[/]\n"
+        "<3>\n<ZIVOTY MINUS=\"999\">\n");
+    const CheckReport report = CheckGame(game.path());
+    RandomReport played;
+    for (std::uint64_t seed = 1; seed <= 12; ++seed)
+        played.merge(PlayOnce(game.path(), *report.definice, seed, 50));
+    EXPECT_TRUE(game.exists("save/nahoda.mkp"));
+    EXPECT_TRUE(played.problems.empty()) << played.problems.front().message;
+    const StoryPlace second{"", 2}, third{"", 3};
+    EXPECT_GT((played.endings[{EndKind::SlepaUlicka, second}]), 0);
+    EXPECT_GT((played.endings[{EndKind::Smrt, third}]), 0);
+    EXPECT_EQ(played.plays, 12);
+}
+
 TEST(StoryMap, MarksUnreachableDeadEndsBrokenLinksEndingsAndDeaths) {
     GameFolder game(
         "<1>\n<MENU T=\"a\" X=\"2\">\n<MENU T=\"b\" X=\"9\">\n<MENU T=\"c\" X=\"3\">\n"
