@@ -90,7 +90,7 @@ TEST(EditLog, EachReplacementIsWrittenDownAtItsNewPlace) {
     EXPECT_EQ(edits[1].inserted, 4u);
 }
 
-TEST(EditLog, LibraryRoundsAreLoggedWithTheLibraryThatFilledThem) {
+TEST(EditLog, AnExpansionTellsWhichTextEachRunOfItsOutputCameFrom) {
     test::TempFolder folder;
     folder.write("data/knihovny/vnejsi.vrn", "[#knihovna_vnitrni;]\n");
     folder.write("data/knihovny/vnitrni.vrn", "ab\r\ncd\r\n");
@@ -101,12 +101,15 @@ TEST(EditLog, LibraryRoundsAreLoggedWithTheLibraryThatFilledThem) {
     EditLog log;
     ExpandLibraries(store, frontend, text, &log);
     EXPECT_EQ(text, "x[abcd]y[abcd]");
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].origin, "vnejsi");
-    EXPECT_TRUE(log[0].library);
-    EXPECT_EQ(log[0].edits.size(), 2u);
-    EXPECT_EQ(log[1].origin, "vnitrni");
-    EXPECT_EQ(log[1].edits.front().at, 2u);
+    ASSERT_EQ(log.size(), 1u);
+    ASSERT_TRUE(log[0].library);
+    std::string runs;
+    for (const TextSegment& run : log[0].segments)
+        runs += (run.source.empty() ? "text" : run.source) + "@" + std::to_string(run.offset) + "+" +
+                std::to_string(run.length) + " ";
+    // The outer library's "[" and "]" stand around the inner library's text.
+    EXPECT_EQ(runs,
+              "text@0+1 vnejsi@0+1 vnitrni@0+4 vnejsi@19+1 text@18+1 vnejsi@0+1 vnitrni@0+4 vnejsi@19+1 ");
 }
 
 }  // namespace
