@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 
 namespace morvane::check {
 

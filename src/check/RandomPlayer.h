@@ -10,7 +10,7 @@
 
 #include "base/Platform.h"
 #include "check/RandomPlay.h"
-#include "interpreter/Frontend.h"
+#include "game/Frontend.h"
 
 namespace morvane {
 struct Game;

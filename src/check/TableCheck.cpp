@@ -8,11 +8,11 @@
 #include "base/Win1250.h"
 #include "character/ShopFile.h"
 #include "check/QuietFrontend.h"
-#include "content/ContentLoader.h"
+#include "game/ContentLoader.h"
 #include "content/EntryLines.h"
 #include "content/LineScanner.h"
 #include "game/Game.h"
-#include "parser/Substitute.h"
+#include "interpreter/Substitute.h"
 
 namespace morvane::check {
 namespace {
