@@ -13,17 +13,14 @@
 #include "parser/Constants.h"
 #include "parser/LocationSource.h"
 
+#include "BenchFolder.h"
+
 #include "../tests/support/FakeFrontend.h"
 
 namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-void writeFile(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
 
 // About 800 bytes a location: page text, a guarded line, a library, menu items.
 std::string story(int locations) {
@@ -52,19 +49,13 @@ std::string story(int locations) {
 
 struct BenchGame {
     explicit BenchGame(int locations) {
-        std::string pattern = (fs::temp_directory_path() / "morvane-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) folder = pattern;
-        writeFile(folder / "data" / "data.vrn", story(locations));
-        writeFile(folder / "data" / "konstanty.vrn", "MESTO Praha\r\n");
-        writeFile(folder / "data" / "knihovny" / "hlavicka.vrn", "<INFO TEXT=\"Den\">\r\n");
-        store.soubory.gameFolder = folder;
+        folder.write("data/data.vrn", story(locations));
+        folder.write("data/konstanty.vrn", "MESTO Praha\r\n");
+        folder.write("data/knihovny/hlavicka.vrn", "<INFO TEXT=\"Den\">\r\n");
+        store.soubory.gameFolder = folder.path;
         LoadConstants(store, frontend);
     }
-    ~BenchGame() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-    fs::path folder;
+    BenchFolder folder;
     test::FakeFrontend frontend;
     StoryStore store;
 };

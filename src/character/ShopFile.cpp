@@ -103,27 +103,49 @@ bool fillGood(const Game& game, zbozi& good) {
     return false;
 }
 
-// Reads the goods of a taken shop line: everything after its first comma, up
-// to a ";" if the line has one, one good between two commas.
-void readGoods(const Game& game, std::string_view line, shop& obchod) {
+// Walks the goods of a shop line: everything after its first comma, up to a
+// ";" if the line has one, one good between two commas.
+template <class Visit>
+void eachGood(std::string_view line, Visit visit) {
     const std::size_t comma = line.find(',');
     if (comma == std::string_view::npos) return;
     std::string_view rest = line.substr(comma + 1);
     rest = rest.substr(0, rest.find(';'));
-    while (obchod.pocetzbozi < kMaxGoods) {
+    for (;;) {
         const std::size_t end = rest.find(',');
         const GoodText text = scanGood(rest.substr(0, end));
-        const std::optional<std::int32_t> number = parseInteger(text.digits);
         zbozi good;
         good.typ = text.word;
+        const std::optional<std::int32_t> number = parseInteger(text.digits);
         good.cislo = number.value_or(0);
-        if (number && fillGood(game, good)) obchod.zbozi[obchod.pocetzbozi++] = std::move(good);
-        if (end == std::string_view::npos) break;
+        if (!visit(std::move(good), number.has_value())) return;
+        if (end == std::string_view::npos) return;
         rest.remove_prefix(end + 1);
     }
 }
 
+// Reads the goods of a taken shop line, as many as the shop has room for.
+void readGoods(const Game& game, std::string_view line, shop& obchod) {
+    eachGood(line, [&](zbozi good, bool numbered) {
+        if (obchod.pocetzbozi >= kMaxGoods) return false;
+        if (numbered && fillGood(game, good)) obchod.zbozi[obchod.pocetzbozi++] = std::move(good);
+        return obchod.pocetzbozi < kMaxGoods;
+    });
+}
+
 }  // namespace
+
+ShopLineRead ReadShopLine(const Game& game, std::string_view raw) {
+    const std::string_view line = trimBlanks(raw);
+    ShopLineRead read;
+    read.cislo = shopNumber(line);
+    eachGood(line, [&](zbozi good, bool numbered) {
+        const bool offered = numbered && fillGood(game, good);
+        read.goods.push_back({good.typ, numbered ? std::optional(good.cislo) : std::nullopt, offered});
+        return true;
+    });
+    return read;
+}
 
 void LoadShop(Game& game) {
     shop& obchod = game.obchod.obchod;

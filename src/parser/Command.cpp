@@ -43,7 +43,7 @@ std::string attributeName(std::string_view written) {
 // Reads the attributes that follow the tag name, from `i` (the separator byte
 // right after the name) to the tag's ">". Those past kMaxAttributes are read
 // over but not kept.
-void readAttributes(std::string_view text, std::size_t i, tagg& tag) {
+void readAttributes(std::string_view text, std::size_t i, tagg& tag, TagFlaws& flaws) {
     constexpr auto npos = std::string_view::npos;
     // Gathered here first so that the record's list is allocated just once.
     std::array<param, kMaxAttributes> found;
@@ -55,14 +55,17 @@ void readAttributes(std::string_view text, std::size_t i, tagg& tag) {
         // An attribute that the tag's end cuts short is left out; no complete
         // attribute can follow it, since its "=" or quote was the last one.
         const std::size_t equals = text.find('=', i);
-        if (equals == npos) break;
-        const std::size_t open = text.find('"', equals);
-        if (open == npos) break;
-        const std::size_t close = text.find('"', open + 1);
-        if (close == npos) break;
+        const std::size_t open = equals == npos ? npos : text.find('"', equals);
+        const std::size_t close = open == npos ? npos : text.find('"', open + 1);
+        if (close == npos) {
+            flaws.cutAttribute = true;
+            break;
+        }
         if (count < found.size()) {
             found[count].nazev = attributeName(text.substr(i, equals - i));
             found[count++].hodnota.assign(text.substr(open + 1, close - open - 1));
+        } else {
+            ++flaws.extraAttributes;
         }
         i = close;
     }
@@ -107,14 +110,20 @@ private:
 // Reads one tag: a name of ASCII letters, a separator byte, then name="value"
 // pairs separated by blanks, up to the first ">".
 std::optional<tagg> ParseTag(std::string_view source, std::size_t position) {
+    TagFlaws unused;
+    return ParseTag(source, position, unused);
+}
+
+std::optional<tagg> ParseTag(std::string_view source, std::size_t position, TagFlaws& flaws) {
     const std::string_view text = tagText(source, position);
     if (isLocationMarker(text)) return std::nullopt;
+    flaws.unclosed = text.empty() || text.back() != '>';
     tagg tag;
     std::size_t i = 0;
     while (i < text.size() && isScriptLetter(text[i])) ++i;
     tag.nazev.assign(text.substr(0, i));
     for (char& c : tag.nazev) c = asciiUpper(c);
-    readAttributes(text, i, tag);
+    readAttributes(text, i, tag, flaws);
     return tag;
 }
 
@@ -122,7 +131,7 @@ std::optional<tagg> ParseTag(std::string_view source, std::size_t position) {
 // "]" ends a bracket, "<" outside a bracket is a tag. Nothing a tag or a
 // bracket consumed is skipped: the walk goes on at the very next byte.
 void ScanLocation(std::string_view source, LocationCommands& commands,
-                  std::int32_t& conditionCounter) {
+                  std::int32_t& conditionCounter, ScanEvents* events) {
     // Blocks nested past the stack's capacity are only counted, so that
     // their closing brackets still pair up.
     std::int32_t unrecordedBlocks = 0;
@@ -139,18 +148,26 @@ void ScanLocation(std::string_view source, LocationCommands& commands,
             const bool closing = i + 1 < source.size() && source[i + 1] == '/';
             if (closing && unrecordedBlocks > 0) {
                 --unrecordedBlocks;
+                if (events) events->blockClosed(i, true);
             } else if (closing) {
+                if (events) events->blockClosed(i, commands.hloubka > 0);
                 if (commands.hloubka > 0) --commands.hloubka;
             } else if (commands.hloubka == kMaxNesting) {
                 ++unrecordedBlocks;
+                if (events) events->blockOpened(i, podminka{}, false);
             } else {
-                commands.zasobnik[static_cast<std::size_t>(commands.hloubka++)] =
-                    ParseCondition(source, i + 1, conditionCounter);
+                auto& slot = commands.zasobnik[static_cast<std::size_t>(commands.hloubka++)];
+                slot = ParseCondition(source, i + 1, conditionCounter);
+                if (events) events->blockOpened(i, slot, true);
             }
         } else if (c == '<' && !inBracket) {
-            std::optional<tagg> tag = ParseTag(source, i);
-            if (!tag || unrecordedBlocks > 0) continue;
-            if (commands.prikazy.size() >= static_cast<std::size_t>(kMaxCommands)) return;
+            TagFlaws flaws;
+            std::optional<tagg> tag = ParseTag(source, i, flaws);
+            if (!tag) continue;
+            const bool full = commands.prikazy.size() >= static_cast<std::size_t>(kMaxCommands);
+            if (events) events->tag(i, *tag, flaws, !full && unrecordedBlocks == 0);
+            if (unrecordedBlocks > 0) continue;
+            if (full) return;
             const auto open = commands.zasobnik.begin();
             commands.prikazy.push_back(
                 prikaz{std::move(*tag), std::vector<podminka>(open, open + commands.hloubka)});

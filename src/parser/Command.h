@@ -46,6 +46,29 @@ struct LocationCommands {
 // missing before the tag ends, are left out.
 std::optional<tagg> ParseTag(std::string_view source, std::size_t position);
 
+// What a tag's reading left out, for authoring tools: play ignores it.
+struct TagFlaws {
+    bool unclosed = false;      // no ">" before the end of the source
+    bool cutAttribute = false;  // an attribute's "=" or quotes are missing
+    int extraAttributes = 0;    // attributes past kMaxAttributes
+};
+
+// ParseTag that also tells what it left out.
+std::optional<tagg> ParseTag(std::string_view source, std::size_t position, TagFlaws& flaws);
+
+// Told about every step of a scan, with positions in the scanned source, so
+// that an authoring tool can point at lines; play passes none.
+class ScanEvents {
+public:
+    virtual ~ScanEvents() = default;
+    // A tag read at `at`; `stored` is false when the scan had to drop it.
+    virtual void tag(std::size_t at, const tagg& tag, const TagFlaws& flaws, bool stored) = 0;
+    // A condition block opened at `at` (`recorded` false past kMaxNesting).
+    virtual void blockOpened(std::size_t at, const podminka& condition, bool recorded) = 0;
+    // A closing bracket at `at`; `matched` is false when no block was open.
+    virtual void blockClosed(std::size_t at, bool matched) = 0;
+};
+
 // Scans a location's source into `commands.prikazy` (appending), with the
 // conditions of the blocks open around each tag. `conditionCounter` is the
 // run-wide counter that gives every parsed condition its `cislo`.
@@ -54,6 +77,6 @@ std::optional<tagg> ParseTag(std::string_view source, std::size_t position);
 // dropped (their guard cannot be recorded, so they must not run unguarded);
 // the scan stops once kMaxCommands commands are stored.
 void ScanLocation(std::string_view source, LocationCommands& commands,
-                  std::int32_t& conditionCounter);
+                  std::int32_t& conditionCounter, ScanEvents* events = nullptr);
 
 }  // namespace morvane

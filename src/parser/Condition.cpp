@@ -67,17 +67,29 @@ std::string_view conditionText(std::string_view text, std::size_t start) {
 
 }  // namespace
 
+std::vector<std::string_view> ConditionKeyWords() {
+    std::vector<std::string_view> words;
+    for (const KeyWord& key : kKeyWords) words.push_back(key.word);
+    return words;
+}
+
 // Reads [key] left comparison ["]right: an optional key word, the left
 // operand, the operator, a quote for a literal right operand, the right
 // operand; anything after it up to the "]" is ignored.
 podminka ParseCondition(std::string_view text, std::size_t start, std::int32_t& counter) {
+    std::string unused;
+    return ParseCondition(text, start, counter, unused);
+}
+
+podminka ParseCondition(std::string_view text, std::size_t start, std::int32_t& counter,
+                        std::string& word) {
     podminka condition{};
     counter = wrapAdd(counter, 1);
     condition.cislo = counter;
 
     Reader in{conditionText(text, start)};
     in.skipBlanks();
-    std::string word;
+    word.clear();
     while (in.has(isScriptLetter)) {
         word += asciiUpper(in.text[in.i++]);
         recogniseKey(word, condition);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "parser/ConditionRecord.h"
 
@@ -12,5 +13,13 @@ namespace morvane {
 // for a library condition, which has none) up to its "]" or the end of the
 // text. Every call takes the next value of `counter` as the record's `cislo`.
 podminka ParseCondition(std::string_view text, std::size_t start, std::int32_t& counter);
+
+// The same, also giving the key word as written (upper-cased), which the
+// record does not keep: authoring tools name a misspelled key with it.
+podminka ParseCondition(std::string_view text, std::size_t start, std::int32_t& counter,
+                        std::string& keyWord);
+
+// The key words a condition may start with, for authoring tools.
+std::vector<std::string_view> ConditionKeyWords();
 
 }  // namespace morvane

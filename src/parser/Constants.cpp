@@ -61,7 +61,8 @@ std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
 
 }  // namespace
 
-std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text) {
+std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text,
+                           EditLog* log) {
     const std::vector<bool> cyclic = cyclicConstants(store.seznamkonstant);
     std::size_t replaced = 0;
     for (std::size_t i = 0; i < store.seznamkonstant.size(); ++i) {
@@ -73,8 +74,10 @@ std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& t
             if (store.cache.reported.insert(report).second) reporter.showMessage(report);
         }
         // A value equal to its name changes nothing and must not count as a change.
-        if (constant.obsah != constant.nazev)
-            replaced += replaceAll(text, constant.nazev, constant.obsah);
+        if (constant.obsah == constant.nazev) continue;
+        std::vector<TextEdit>* edits = nullptr;
+        if (log) edits = &log->emplace_back(EditPass{constant.nazev, false, {}, {}}).edits;
+        replaced += replaceAll(text, constant.nazev, constant.obsah, edits);
     }
     store.cache.cyclicConstantsApplied = true;
     return replaced;

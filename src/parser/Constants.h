@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/Reporter.h"
+#include "parser/EditLog.h"
 #include "parser/StoryStore.h"
 
 namespace morvane {
@@ -28,6 +29,8 @@ void LoadConstants(StoryStore& store, Reporter& reporter);
 // constants) is reported once and applied in the first pass only, until the
 // story or the constants change: otherwise every location load would grow
 // the story again.
-std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text);
+// Each constant's replacements go to `log` when one is given.
+std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text,
+                           EditLog* log = nullptr);
 
 }  // namespace morvane

@@ -124,8 +124,9 @@ std::string excerpt(std::string_view text, std::size_t at) {
 // text itself at the bottom and a library being expanded in it on top.
 class Expansion {
 public:
-    Expansion(StoryStore& store, Reporter& reporter, std::string text)
-        : store_(store), reporter_(reporter), story_(std::move(text)) {
+    Expansion(StoryStore& store, Reporter& reporter, std::string text,
+              std::vector<TextSegment>* segments)
+        : store_(store), reporter_(reporter), story_(std::move(text)), segments_(segments) {
         out_.reserve(story_.size());
         frames_.push_back(Frame{});
         learnNames(story_);
@@ -167,18 +168,18 @@ private:
         const std::string_view text = textOf(frame);
         const Directive d = frame.walk.next(text, frame.pos);
         if (d.at == std::string_view::npos || stopped_) {
-            out_.append(text.substr(frame.pos));
+            emit(frame, text, frame.pos, text.size() - frame.pos);
             frames_.pop_back();
             return;
         }
-        out_.append(text.substr(frame.pos, d.at - frame.pos));
+        emit(frame, text, frame.pos, d.at - frame.pos);
         frame.pos = d.at;
         if (!d.name && d.exact) noteMalformed(text, d.at);
         const auto library = d.name ? libraryFor(*d.name, d.exact) : std::nullopt;
         if (!library) {
             // Left as it is; the search goes on past it. (Loading a library
             // may have moved the text, so it is looked up again.)
-            out_ += textOf(frames_.back())[d.at];
+            emit(frame, textOf(frames_.back()), d.at, 1);
             ++frame.pos;
             return;
         }
@@ -215,6 +216,21 @@ private:
         return lib;
     }
 
+    // Copies a run of a frame's text to the output, telling where it came from.
+    void emit(const Frame& frame, std::string_view text, std::size_t from, std::size_t length) {
+        if (length == 0) return;
+        if (segments_) {
+            const std::string source = frame.library ? store_.seznamknihoven[*frame.library].nazev : "";
+            TextSegment* last = segments_->empty() ? nullptr : &segments_->back();
+            if (last && last->source == source && last->offset + last->length == from &&
+                last->at + last->length == out_.size())
+                last->length += length;
+            else
+                segments_->push_back({out_.size(), length, source, from});
+        }
+        out_.append(text.substr(from, length));
+    }
+
     void noteMalformed(std::string_view text, std::size_t at) {
         if (malformed_++ == 0) firstMalformed_ = excerpt(text, at);
     }
@@ -232,6 +248,7 @@ private:
     Reporter& reporter_;
     std::string story_;
     std::string out_;
+    std::vector<TextSegment>* segments_;
     std::vector<Frame> frames_;
     std::map<std::string, std::string> known_;  // upper-case name -> name as written
     std::set<std::string> acyclic_;
@@ -269,11 +286,14 @@ std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string&
     return LoadLibrary(store, reporter, name);
 }
 
-std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text) {
+std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text,
+                            EditLog* log) {
     if (findCaseless(text, kDirective) == std::string::npos) return 0;
-    Expansion expansion(store, reporter, std::move(text));
+    EditPass pass{"", true, {}, {}};
+    Expansion expansion(store, reporter, std::move(text), log ? &pass.segments : nullptr);
     const std::size_t replaced = expansion.run();
     text = std::move(replaced > 0 ? expansion.result() : expansion.story());
+    if (log && replaced > 0) log->push_back(std::move(pass));
     return replaced;
 }
 

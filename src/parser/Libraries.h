@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Reporter.h"
+#include "parser/EditLog.h"
 #include "parser/StoryStore.h"
 
 namespace morvane {
@@ -28,6 +29,8 @@ std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string&
 // inside it, no ";" after it) or a library that includes itself, directly or
 // through others, is left in the text and reported once, and the expansion
 // goes on past it.
-std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text);
+// The expansion's runs go to `log` when one is given.
+std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text,
+                            EditLog* log = nullptr);
 
 }  // namespace morvane

@@ -33,14 +33,19 @@ std::optional<std::size_t> tableNumber(std::string_view marker) {
 
 }  // namespace
 
-void LocationIndex::build(std::string_view text) {
-    clear();
-    std::vector<std::pair<std::string_view, std::size_t>> markers;
+std::vector<MarkerAt> FindMarkers(std::string_view text) {
+    std::vector<MarkerAt> markers;
     for (std::size_t at = text.find('<'); at != std::string_view::npos;
          at = text.find('<', at + 1)) {
         if (const std::size_t length = markerLength(text, at))
-            markers.emplace_back(text.substr(at, length), at);
+            markers.push_back({text.substr(at, length), at});
     }
+    return markers;
+}
+
+void LocationIndex::build(std::string_view text) {
+    clear();
+    const std::vector<MarkerAt> markers = FindMarkers(text);
     // Room for every marker's number in a story numbered 1, 2, 3 ... with gaps.
     denseLimit_ = 2 * markers.size() + 1024;
     for (const auto& [marker, at] : markers) {

@@ -11,6 +11,16 @@
 
 namespace morvane {
 
+// A location marker as it stands in a story text.
+struct MarkerAt {
+    std::string_view text;  // "<12>"
+    std::size_t at;
+};
+
+// Every marker of a text ("<" + optional "-" + digits + ">"), in text order,
+// repeated ones included.
+std::vector<MarkerAt> FindMarkers(std::string_view text);
+
 class LocationIndex {
 public:
     // Records the first position of every "<" + optional "-" + digits + ">".

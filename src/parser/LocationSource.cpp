@@ -19,8 +19,8 @@ void prepareStory(StoryStore& store, Reporter& reporter) {
     if (cache.settled && cache.settledSize == store.skript.size()) return;
     cache.settled = false;
     cache.markers.clear();
-    const std::size_t changes = ExpandLibraries(store, reporter, store.skript) +
-                                ApplyConstants(store, reporter, store.skript);
+    const std::size_t changes = ExpandLibraries(store, reporter, store.skript, store.zmeny) +
+                                ApplyConstants(store, reporter, store.skript, store.zmeny);
     if (changes > 0 && ++cache.changingPasses <= kMaxChangingPasses) return;
     if (changes > 0)
         reporter.showMessage(

@@ -10,6 +10,7 @@
 
 #include "parser/GameFiles.h"
 #include "parser/LocationIndex.h"
+#include "parser/EditLog.h"
 
 namespace morvane {
 
@@ -65,6 +66,9 @@ struct StoryStore {
     bool bezsuffixu = false;
 
     StoryCache cache;
+    // Where an authoring tool wants the story's expansions written down;
+    // play keeps none.
+    EditLog* zmeny = nullptr;
 };
 
 // Forgets what was learned about the story: the next load expands it again.

@@ -31,7 +31,8 @@ bool matchesAt(std::string_view text, std::size_t at, std::string_view pattern,
 
 }  // namespace
 
-std::size_t replaceAll(std::string& text, std::string_view pattern, std::string_view with) {
+std::size_t replaceAll(std::string& text, std::string_view pattern, std::string_view with,
+                       std::vector<TextEdit>* edits) {
     if (pattern.empty()) return 0;
     std::size_t at = text.find(pattern);
     if (at == std::string::npos) return 0;
@@ -40,6 +41,7 @@ std::size_t replaceAll(std::string& text, std::string_view pattern, std::string_
     std::size_t copied = 0, count = 0;
     for (; at != std::string::npos; at = text.find(pattern, copied)) {
         out.append(text, copied, at - copied);
+        if (edits) edits->push_back({out.size(), pattern.size(), with.size()});
         out.append(with);
         copied = at + pattern.size();
         ++count;
@@ -62,7 +64,8 @@ std::size_t findCaseless(std::string_view text, std::string_view pattern, std::s
 }
 
 std::size_t replaceCaseless(std::string& text, std::string_view pattern, std::string_view with,
-                            std::size_t from, std::size_t& position) {
+                            std::size_t from, std::size_t& position,
+                            std::vector<TextEdit>* edits) {
     std::size_t at = findCaseless(text, pattern, from);
     if (at == std::string::npos) return 0;
     std::string out;
@@ -72,6 +75,7 @@ std::size_t replaceCaseless(std::string& text, std::string_view pattern, std::st
         out.append(text, copied, at - copied);
         if (at < position && position < at + pattern.size()) moved = out.size();
         if (at + pattern.size() <= position) moved += with.size() - pattern.size();
+        if (edits) edits->push_back({out.size(), pattern.size(), with.size()});
         out.append(with);
         copied = at + pattern.size();
         ++count;
