@@ -32,10 +32,10 @@ std::string capacityWord(std::size_t n) { return std::to_string(n); }
 
 // One rule written as "NAME:kind NAME:kind/capacity ... #kind=kind" ("#"
 // for numbered names, "*" for names that are not read).
-CommandRule rule(std::string_view commands, const std::string& spec) {
+CommandRule rule(std::string_view commands, const std::string& attributes) {
     CommandRule r;
     r.command = std::string(commands);
-    std::istringstream words(spec);
+    std::istringstream words(attributes);
     for (std::string word; words >> word;) {
         if (word[0] == '#' || word[0] == '*') {
             const auto equals = word.find('=');
@@ -67,7 +67,7 @@ std::vector<CommandRule> makeRules() {
     const std::string plusMinus = "PLUS:cislo MINUS:cislo";
     const std::string attribute = plusMinus + " JE:cislo";
     const std::string none;
-    const std::vector<std::pair<std::string_view, std::string>> specs = {
+    const std::vector<std::pair<std::string_view, std::string>> written = {
         {"TEXT", "OBSAH " + look + " ODKAZ:lokace WEBLINK"},
         {"MENU M", "T:text/" + menu + " POPIS:text/" + menu + " X:lokace ODKAZ:lokace BARVA"},
         {"PROMENNA ZVYSPROMENNOU SNIZPROMENNOU", "#promenna=cislo"},
@@ -121,9 +121,9 @@ std::vector<CommandRule> makeRules() {
          none},
     };
     std::vector<CommandRule> rules;
-    for (const auto& [names, spec] : specs) {
+    for (const auto& [names, attributes] : written) {
         std::istringstream each{std::string(names)};
-        for (std::string name; each >> name;) rules.push_back(rule(name, spec));
+        for (std::string name; each >> name;) rules.push_back(rule(name, attributes));
     }
     return rules;
 }

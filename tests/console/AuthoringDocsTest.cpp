@@ -19,6 +19,7 @@
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
 #include "character/ShopFile.h"
+#include "console/TextPlayer.h"
 #include "game/NewGame.h"
 #include "interpreter/ChangeLoc.h"
 #include "interpreter/CommandTable.h"
@@ -37,13 +38,6 @@ namespace {
 const fs::path kRoot = MORVANE_SOURCE_DIR;
 const fs::path kDocs = kRoot / "docs" / "authoring";
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // One fenced block of the reference: its kind (the fence's info string),
 // where it stands and its text (UTF-8, as the reference holds it).
@@ -139,11 +133,6 @@ std::string Utf8(const std::vector<std::string>& texts) {
     std::string all;
     for (const auto& t : texts) all += toUtf8(t) + "\n";
     return all;
-}
-
-int Shell(const std::string& command) {
-    const int status = std::system((command + " > /dev/null 2>&1").c_str());
-    return WEXITSTATUS(status);
 }
 
 #ifdef MORVANE_CHECK_BINARY

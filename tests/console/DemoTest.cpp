@@ -27,13 +27,6 @@ const fs::path kHere = fs::path(MORVANE_SOURCE_DIR) / "tests" / "console";
 const fs::path kDemo = kHere.parent_path().parent_path() / "games" / "demo";
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
 
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // A move list: one morvane-text command a line; lines starting with # are notes.
 std::vector<std::string> Route(const std::string& name) {
     std::vector<std::string> moves;
@@ -47,10 +40,6 @@ std::vector<std::string> Route(const std::string& name) {
 struct DemoCopy : TempFolder {
     DemoCopy() { fs::copy(kDemo, path(), fs::copy_options::recursive); }
 };
-
-int Shell(const std::string& command) {
-    return std::system((command + " > /dev/null 2>&1").c_str());
-}
 
 // Plays a route; lines that are not screens (what a sound library may print)
 // are left out.

@@ -21,17 +21,6 @@ namespace {
 const fs::path kTemplate = fs::path(MORVANE_SOURCE_DIR) / "games" / "template";
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
 
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-int Shell(const std::string& command) {
-    return WEXITSTATUS(std::system((command + " > /dev/null 2>&1").c_str()));
-}
-
 struct TemplateCopy : TempFolder {
     TemplateCopy() { fs::copy(kTemplate, path(), fs::copy_options::recursive); }
 };

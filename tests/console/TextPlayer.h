@@ -1,7 +1,11 @@
 #pragma once
 // Plays a game folder through the real morvane-text program: the commands go
 // in on standard input, every printed JSON line comes back parsed.
+#include <sys/wait.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -14,6 +18,21 @@
 #include "support/TempFolder.h"
 
 namespace morvane::test {
+
+// The whole file as bytes; empty when it can't be read.
+inline std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs a shell command with its output thrown away and gives its exit
+// status; -1 when it did not exit by itself, so a crash never passes for 0.
+inline int Shell(const std::string& command) {
+    const int status = std::system((command + " > /dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 // The value at `pointer` ("/game/page/0/text") in a printed line. A line
 // without it fails the test, naming what is missing, and gives null, so the
