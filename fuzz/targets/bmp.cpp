@@ -2,5 +2,5 @@
 #include "PictureTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return morvane::fuzz::decodePicture(&morvane::decodeBmp, data, size);
+    return morvane::fuzz::decodePicture(&morvane::decodeBmp, &morvane::measureBmp, data, size);
 }

@@ -2,5 +2,5 @@
 #include "PictureTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return morvane::fuzz::decodePicture(&morvane::decodePng, data, size);
+    return morvane::fuzz::decodePicture(&morvane::decodePng, &morvane::measurePng, data, size);
 }

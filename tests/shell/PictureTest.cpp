@@ -2,7 +2,6 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <random>
 
 #include "base/Win1250.h"
 #include "shell/Picture.h"
@@ -286,57 +285,27 @@ TEST(LoadPicture, IconsShowTheirLargestPictureWithItsMask) {
     expectPixel(loaded(dir / "p.ico").image, 1, 0, {10, 20, 30, 128}, 1);
 }
 
-// Damage anywhere in a file (changed bytes, a cut) must give a picture of
-// the size it says or an error, never a crash; run under the sanitizers.
-std::pair<int, int> sizeOf(const PictureLoad& load) {
-    return {load.image.width, load.image.height};
-}
-
-// Measuring reads only the header and gives the size loading gives; damage
-// past the header may fail the loading alone.
-TEST(LoadPicture, RandomlyDamagedFilesNeverCrashAndMeasureAsTheyLoad) {
+// Measuring reads only the header and gives the size loading gives; that it
+// agrees on damaged files too is the picture fuzz targets' job.
+TEST(LoadPicture, MeasuringGivesTheSizeLoadingGives) {
     test::TempFolder folder;
     const auto& dir = folder.path();
-    std::vector<Rgba> pixels;
-    std::vector<std::uint8_t> indices;
-    for (int i = 0; i < 24 * 20; ++i) {
-        pixels.push_back({std::uint8_t(i), std::uint8_t(i * 3), 7, std::uint8_t(i % 2 * 255)});
-        indices.push_back(std::uint8_t(i % 5));
-    }
+    std::vector<Rgba> pixels(24 * 20, kRed);
     test::writePng(dir / "a.png", 24, 20, pixels);
     test::writeJpeg(dir / "a.jpg", 24, 20, pixels);
-    test::writeGif(dir / "a.gif", 24, 20, indices, {kRed, kBlue, kRed, kBlue, kClear}, 4, true);
+    test::writeGif(dir / "a.gif", 24, 20, std::vector<std::uint8_t>(24 * 20, 1),
+                   {kRed, kBlue}, -1);
     test::writeBytes(dir / "a.bmp", bitmap(24, 20, 24));
     test::writeBytes(dir / "p.bmp", bitmap(24, 20, 8, 5));
     test::writeBytes(dir / "a.ico", icon({{16, iconBitmap(bitmap(16, 16, 8, 5), 16,
                                                           std::string(64, '\x55'))}}));
-    ASSERT_EQ(loaded(dir / "p.bmp").image.width, 24);
-    std::mt19937 random(2024);
     for (const char* name : {"a.png", "a.jpg", "a.gif", "a.bmp", "p.bmp", "a.ico"}) {
         const PictureLoad measured = MeasurePicture(dir / name);
-        EXPECT_EQ(sizeOf(measured), sizeOf(loaded(dir / name))) << name;
+        const PictureLoad load = loaded(dir / name);
+        EXPECT_EQ(measured.image.width, load.image.width) << name;
+        EXPECT_EQ(measured.image.height, load.image.height) << name;
+        EXPECT_GT(load.image.width, 0) << name;
         EXPECT_TRUE(measured.image.pixels.empty()) << name;
-        const std::string good = test::readBytes(dir / name);
-        const auto damaged = dir / ("b" + std::filesystem::path(name).extension().string());
-        for (int round = 0; round < 100; ++round) {
-            std::string bytes = good;
-            for (unsigned n = 1 + random() % 6; n > 0; --n) {
-                // Half the damage lands in the headers, where sizes and offsets are.
-                const std::size_t span = random() % 2 ? std::min<std::size_t>(bytes.size(), 64)
-                                                      : bytes.size();
-                const std::size_t at = random() % span;
-                if (random() % 5 == 0) bytes.resize(at + 1);
-                else bytes[at] = char(random());
-            }
-            test::writeBytes(damaged, bytes);
-            const PictureLoad load = LoadPicture(damaged);
-            EXPECT_EQ(load.image.pixels.size(),
-                      std::size_t(load.image.width) * std::size_t(load.image.height) * 4);
-            const PictureLoad size = MeasurePicture(damaged);
-            if (load.ok()) {
-                EXPECT_EQ(sizeOf(size), sizeOf(load)) << name;
-            }
-        }
     }
 }
 
