@@ -62,6 +62,23 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
 }
 
+namespace {
+
+// On a scaled screen the toolkit would scale a picture smoothly as it draws
+// it, blending the see-through colour into its neighbours: those blended
+// pixels are no longer the key, stay inside the window's shape and fringe
+// it pink. Scaled here pixel by pixel, the picture is drawn as it is.
+QPixmap AtDevicePixels(const QPixmap& picture, double ratio) {
+    if (ratio == 1.0 || picture.isNull()) return picture;
+    const QSize device(static_cast<int>(std::lround(picture.width() * ratio)),
+                       static_cast<int>(std::lround(picture.height() * ratio)));
+    QPixmap scaled = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+}  // namespace
+
 bool LoadPictureInto(QLabel& control, const std::filesystem::path& file, Frontend& frontend,
                      PictureFit fit) {
     const PictureLoad load = LoadPicture(file);
@@ -70,11 +87,13 @@ bool LoadPictureInto(QLabel& control, const std::filesystem::path& file, Fronten
         frontend.reportError(load.error);
         return false;
     }
-    const QPixmap pixmap = QPixmap::fromImage(qtImage(load.image));
+    QPixmap pixmap = QPixmap::fromImage(qtImage(load.image));
+    const QSize size = pixmap.size();
+    if (fit != PictureFit::Stretch) pixmap = AtDevicePixels(pixmap, control.devicePixelRatioF());
     control.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     control.setScaledContents(fit == PictureFit::Stretch);
     control.setPixmap(pixmap);
-    if (fit == PictureFit::OwnSize) control.resize(pixmap.size());
+    if (fit == PictureFit::OwnSize) control.resize(size);
     return true;
 }
 
