@@ -16,6 +16,7 @@
 #include "game/Game.h"
 #include "game/GameFolders.h"
 #include "save/SavePosition.h"
+#include "screens/CommandLine.h"
 #include "screens/GameChooser.h"
 #include "screens/Host.h"
 #include "screens/Program.h"
@@ -25,38 +26,12 @@
 
 namespace {
 
-const char* kUsage =
-    "Usage: morvane [--seed N] [--scale F] [--window] [--load NAME] [GAME_FOLDER]\n"
-    "Plays the gamebook in GAME_FOLDER in windows. Without GAME_FOLDER the installed\n"
-    "demo game is played; when several games are installed, a list offers them.\n"
-    "\n"
-    "Options:\n"
-    "  --seed N      fix every roll of the dice, so a game can be played again\n"
-    "  --scale F     show everything F times larger (0.5 to 8; default: as large\n"
-    "                as the screen allows)\n"
-    "  --window      play in a window of 1024 x 768 instead of the whole screen\n"
-    "  --load NAME   resume the saved position NAME instead of showing the main menu\n"
-    "  --help        show this help and exit\n"
-    "  --version     show the version and exit\n"
-    "\n"
-    "Saved positions and setup.ini stay in the game folder when it can be written,\n"
-    "otherwise they go to $XDG_DATA_HOME/morvane/GAME (~/.local/share/morvane/GAME).\n"
-    "Qt's own options, like -platform offscreen, are understood too.\n";
-
-bool ParseSeed(const std::string& text, std::uint64_t& seed) {
-    if (text.empty() || text.size() > 19) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    seed = std::stoull(text);
-    return true;
-}
-
 // --help and --version answer before Qt starts, so they work without a display.
 bool AnswerWithoutDisplay(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
-            std::cout << kUsage;
+            std::cout << morvane::ProgramUsage();
             return true;
         }
         if (a == "--version") {
@@ -116,36 +91,29 @@ std::filesystem::path FolderToPlay(const std::string& given) {
     return folder;
 }
 
-struct CommandLine {
-    morvane::ProgramOptions options;
-    std::string folder;
-    std::optional<std::string> load;
-};
-
 // The program's own arguments, after Qt has taken its options out.
-std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
-    CommandLine line;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        std::uint64_t seed = 0;
-        double scale = 0;
-        if (a == "--seed" && i + 1 < argc && ParseSeed(argv[i + 1], seed)) {
-            line.options.seed = seed;
-            ++i;
-        } else if (a == "--scale" && i + 1 < argc && morvane::ParseScale(argv[i + 1], scale)) {
-            ++i;  // taken before the application started
-        } else if (a == "--window") {
-            line.options.window = true;
-        } else if (a == "--load" && i + 1 < argc) {
-            line.load = argv[++i];
-        } else if (!a.empty() && a[0] != '-' && line.folder.empty()) {
-            line.folder = a;
-        } else {
-            std::cerr << "morvane: bad argument " << a << "\n" << kUsage;
-            return std::nullopt;
-        }
-    }
+std::optional<morvane::CommandLine> ReadCommandLine(int argc, char** argv) {
+    std::string error;
+    auto line = morvane::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!line) std::cerr << "morvane: " << error << "\n" << morvane::ProgramUsage();
     return line;
+}
+
+// The main window opens over the main menu as soon as the event loop runs.
+void ShowMainAtStart(morvane::Program& program) {
+    QTimer::singleShot(0, &program.main(), [&program] { program.main().ShowModal(); });
+}
+
+// A try-out (--start, --set) starts the game at once, past the main menu and
+// the name entry; one the game can't follow is a bad command line.
+bool TryOutAtStart(morvane::Program& program, const morvane::TryOut& tryOut) {
+    std::string error;
+    if (!morvane::ChooseTryOut(program.game(), tryOut, error)) {
+        std::cerr << "morvane: " << error << "\n";
+        return false;
+    }
+    if (tryOut.startsAtOnce()) ShowMainAtStart(program);
+    return true;
 }
 
 // A position to resume starts the game at once, the way the load dialog does.
@@ -153,8 +121,7 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv) {
 void ResumeAtStart(morvane::Program& program, const std::string& name) {
     const auto chosen = morvane::ChoosePositionFile(
         program.game(), morvane::SavedPositionPath(morvane::fromUtf8(name)));
-    if (chosen != morvane::PositionChoice::Chosen) return;
-    QTimer::singleShot(0, &program.main(), [&program] { program.main().ShowModal(); });
+    if (chosen == morvane::PositionChoice::Chosen) ShowMainAtStart(program);
 }
 
 }  // namespace
@@ -165,13 +132,14 @@ int main(int argc, char** argv) {
     ChooseScale(argc, argv);
     // Qt takes its own options (-platform and the like) out first.
     QApplication app(argc, argv);
-    std::optional<CommandLine> line = ParseCommandLine(argc, argv);
+    std::optional<morvane::CommandLine> line = ReadCommandLine(argc, argv);
     if (!line) return 2;
     line->options.gameFolder = FolderToPlay(line->folder);
     if (line->options.gameFolder.empty()) return 1;
     morvane::Host host;
     morvane::Program program(host, line->options);
     if (!program.ok()) return 1;
+    if (!TryOutAtStart(program, line->tryOut)) return 2;
     program.show();
     if (line->load) ResumeAtStart(program, *line->load);
     return app.exec();

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "character/HeroRecord.h"
+#include "interpreter/CommandTable.h"
 #include "interpreter/GameStateRecord.h"
 
 namespace morvane::check {
@@ -28,14 +29,18 @@ const std::map<std::string_view, Refers> kKinds = {
     {"zvuk", Refers::Sound},        {"knihovna", Refers::Library}, {"prodej", Refers::SellKinds},
 };
 
-std::string capacityWord(std::size_t n) { return std::to_string(n); }
+// The capacities that the command table's layouts name after a "/".
+const std::map<std::string_view, std::size_t> kCapacities = {
+    {"menu", kMenuText},          {"otazka", kHeading},           {"jmeno", kHeroName},
+    {"retezec", kStringVariable}, {"objektjmeno", kObjectName},   {"objektpopis", kObjectText},
+    {"objektobrazek", kObjectPicture},
+};
 
-// One rule written as "NAME:kind NAME:kind/capacity ... #kind=kind" ("#"
-// for numbered names, "*" for names that are not read).
-CommandRule rule(std::string_view commands, const std::string& attributes) {
+// The rule of one command, read from its layout in the command table.
+CommandRule rule(const CommandEntry& entry) {
     CommandRule r;
-    r.command = std::string(commands);
-    std::istringstream words(attributes);
+    r.command = std::string(entry.name);
+    std::istringstream words{std::string(entry.atributy)};
     for (std::string word; words >> word;) {
         if (word[0] == '#' || word[0] == '*') {
             const auto equals = word.find('=');
@@ -51,7 +56,7 @@ CommandRule rule(std::string_view commands, const std::string& attributes) {
             std::string kind = word.substr(colon + 1);
             const auto slash = kind.find('/');
             if (slash != std::string::npos) {
-                a.capacity = std::stoul(kind.substr(slash + 1));
+                a.capacity = kCapacities.at(kind.substr(slash + 1));
                 kind.resize(slash);
             }
             a.value = kKinds.at(kind);
@@ -62,69 +67,8 @@ CommandRule rule(std::string_view commands, const std::string& attributes) {
 }
 
 std::vector<CommandRule> makeRules() {
-    const std::string menu = capacityWord(kMenuText);
-    const std::string look = "BARVA TUCNE KURZIVA PODTRZENE PRESKRTNUTE";
-    const std::string plusMinus = "PLUS:cislo MINUS:cislo";
-    const std::string attribute = plusMinus + " JE:cislo";
-    const std::string none;
-    const std::vector<std::pair<std::string_view, std::string>> written = {
-        {"TEXT", "OBSAH " + look + " ODKAZ:lokace WEBLINK"},
-        {"MENU M", "T:text/" + menu + " POPIS:text/" + menu + " X:lokace ODKAZ:lokace BARVA"},
-        {"PROMENNA ZVYSPROMENNOU SNIZPROMENNOU", "#promenna=cislo"},
-        {"NAHODA", "#promenna=kostka"},
-        {"VZOREC", "#promenna=vzorec"},
-        {"RETEZEC", "#retezec=text"},
-        {"NASTAVPROMENNE", "CISLO:cislo POCET:cislo HODNOTA:cislo"},
-        {"INFO", "OBSAH COLOR BARVA"},
-        {"SOUBOJ", "JMENO UTOK:kostka OBRANA:cislo TVRDOST:cislo ZIVOTY:cislo ZRANEN:cislo "
-                   "POSKOZENI:cislo XP:cislo NEUMIREJ:cislo KOUZLA PREDMETY"},
-        {"ZBRAN", "#zbran=cislo"},
-        {"ZBROJ", "#zbroj=cislo"},
-        {"PREDMET ODSTRANPREDMET", "#predmet=cislo"},
-        {"ODSTRANOBJEKT", "#objekt=cislo"},
-        {"OBJEKT", "#objekt=cislo JMENO:text/" + capacityWord(kObjectName) + " POPIS:text/" +
-                       capacityWord(kObjectText) + " OBRAZEK:obrazek/" +
-                       capacityWord(kObjectPicture) + " VYSKA:cislo SIRKA:cislo"},
-        {"ZMENZBRAN", "#zbran=zbran"},
-        {"ZMENZBROJ", "#zbroj=zbroj"},
-        {"ODSTRANZBRAN", "*=zbran"},
-        {"ODSTRANZBROJ", "*=zbroj"},
-        {"POCETPREDMETU", "#promenna=predmet"},
-        {"POCETOBJEKTU", "#promenna=objekt"},
-        {"POCETZBRANI", "#promenna=zbran"},
-        {"POCETZBROJI", "#promenna=zbroj"},
-        {"KOUZLO", "UMIME:kouzlo NEUMIME:kouzlo"},
-        {"UTOK AKCE", "UMIME:utok NEUMIME:utok"},
-        {"OBCHOD", "CISLO:obchod"},
-        {"PRODEJ", "TYP:prodej PROCENT:cislo"},
-        {"PENIZE ZKUSENOSTI XP", plusMinus},
-        {"ZIVOTY MANA MAXZIVOTY MAXMANA SILA OBRATNOST RYCHLOST ENERGIE", attribute},
-        {"SAVE", "ODKAZ:lokace NAZEV"},
-        {"ZPET", "T:text/" + menu + " POPIS:text/" + menu + " OBSAH:text/" + menu},
-        {"CASOVAC", "VYPISUJ CAS:cislo ODKAZ:lokace"},
-        {"OBRAZEK", "SOUBOR:obrazek POPIS SIRKA:cislo VYSKA:cislo"},
-        {"OBRAZEKVTEXTU",
-         "SOUBOR:obrazek ODKAZ:lokace POSUNX:cislo POSUNY:cislo SIRKA:cislo VYSKA:cislo"},
-        {"AUDIOSOUND AUDIOTRACK AUDIOSTREAM", "SOUBOR:zvuk"},
-        {"ZMENOTAZKU", "TEXT:text/" + capacityWord(kHeading) + " OTAZKA:text/" +
-                           capacityWord(kHeading) + " BARVA"},
-        {"ZMENJMENO", "TEXT:text/" + capacityWord(kHeroName) + " JMENO:text/" +
-                          capacityWord(kHeroName)},
-        {"VYCHOZIBARVATEXTU VYCHOZIBARVAMENU", "BARVA"},
-        {"PREFIX SUFFIX", "VYBRAT:knihovna JMENO:knihovna PROVADET"},
-        {"PRESMERUJ", "JMENO:knihovna/" + capacityWord(kStringVariable)},
-        {"KONEC SMAZATINFO ZAPNIINFO VYPNIINFO AUDIOSTOP AUDIOPAUSE AUDIOCONTINUE "
-         "ZAPNICISLALOKACI VYPNICISLALOKACI ULOZPOCATECNIVLASTNOSTI ZAKAZPOSTAVUDOCASNE "
-         "ZAKAZVYBAVENIDOCASNE ZAKAZPOSTAVU ZAKAZVYBAVENI POVOLPOSTAVU POVOLVYBAVENI "
-         "POVOLPOSTAVUDOCASNE POVOLVYBAVENIDOCASNE VYPISUJPROMENNE NEVYPISUJPROMENNE "
-         "SEZNAMPROMENNYCH SEZNAMPROMENNYCHSOUBOR",
-         none},
-    };
     std::vector<CommandRule> rules;
-    for (const auto& [names, attributes] : written) {
-        std::istringstream each{std::string(names)};
-        for (std::string name; each >> name;) rules.push_back(rule(name, attributes));
-    }
+    for (const CommandEntry& entry : AllCommands()) rules.push_back(rule(entry));
     return rules;
 }
 
@@ -146,13 +90,9 @@ std::size_t distance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-const std::vector<CommandRule>& AllRules() {
-    static const std::vector<CommandRule> rules = makeRules();
-    return rules;
-}
-
 const CommandRule* RuleOf(std::string_view command) {
-    for (const CommandRule& r : AllRules())
+    static const std::vector<CommandRule> rules = makeRules();
+    for (const CommandRule& r : rules)
         if (r.command == command) return &r;
     return nullptr;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// What each script command reads: its attribute names and what their values
-// name (a location, a table entry, a file ...), so that a check can tell an
-// author about a misspelled attribute or a number that leads nowhere.
+// What each script command reads, as the command table lays it out: its
+// attribute names and what their values name (a location, a table entry, a
+// file ...), so that a check can tell an author about a misspelled attribute
+// or a number that leads nowhere.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -44,9 +45,6 @@ struct CommandRule {
 
 // The rule of a tag name (upper case), or nullptr for a name no command has.
 const CommandRule* RuleOf(std::string_view command);
-
-// Every command's rule, for tests that hold it against the command table.
-const std::vector<CommandRule>& AllRules();
 
 // The known name nearest to `name`, when one is near enough to be a typo.
 std::optional<std::string> NearestName(std::string_view name,

@@ -17,7 +17,7 @@
 namespace morvane::check {
 namespace {
 
-using LineReader = void (*)(Game&, std::string_view);
+using LineReader = void (*)(Game&, std::string_view, TailCounts&);
 
 struct TableFile {
     const char* name;
@@ -29,19 +29,35 @@ struct TableFile {
 
 // Spells and attacks are substituted before they are read, as the loader does.
 const TableFile kTables[] = {
-    {"zbrane", [](Game& g, std::string_view l) { ParseWeaponLine(l, g.pocitadlopodminek); },
+    {"zbrane", [](Game& g, std::string_view l, TailCounts& c) { ParseWeaponLine(l, g.pocitadlopodminek, &c); },
      LoadWeapons, &Game::pocetzbrani, &GameFacts::zbrane},
-    {"zbroje", [](Game& g, std::string_view l) { ParseArmourLine(l, g.pocitadlopodminek); },
+    {"zbroje", [](Game& g, std::string_view l, TailCounts& c) { ParseArmourLine(l, g.pocitadlopodminek, &c); },
      LoadArmours, &Game::pocetzbroji, &GameFacts::zbroje},
-    {"predmety", [](Game& g, std::string_view l) { ParseItemLine(l, g.pocitadlopodminek); },
+    {"predmety", [](Game& g, std::string_view l, TailCounts& c) { ParseItemLine(l, g.pocitadlopodminek, &c); },
      LoadItems, &Game::pocetpredmetu, &GameFacts::predmety},
     {"kouzla",
-     [](Game& g, std::string_view l) { ParseSpellLine(Substitute(g, l), g.pocitadlopodminek); },
+     [](Game& g, std::string_view l, TailCounts& c) {
+         ParseSpellLine(Substitute(g, l), g.pocitadlopodminek, &c);
+     },
      LoadSpells, &Game::pocetkouzel, &GameFacts::kouzla},
     {"utoky",
-     [](Game& g, std::string_view l) { ParseAttackLine(Substitute(g, l), g.pocitadlopodminek); },
+     [](Game& g, std::string_view l, TailCounts& c) {
+         ParseAttackLine(Substitute(g, l), g.pocitadlopodminek, &c);
+     },
      LoadAttacks, &Game::pocetutoku, &GameFacts::utoky},
 };
+
+// An entry keeps five effects (of each kind, for an attack) and five
+// conditions; the reader drops the rest without a word.
+void checkTail(const TailCounts& counts, const Place& place, Findings& findings) {
+    const auto over = [&](std::int32_t seen, std::int32_t room, const char* what) {
+        if (seen > room)
+            findings.error(place, cz("víc než ") + toText(room) + cz(what) + toText(seen - room) +
+                                      cz(" dalších se nepoužije"));
+    };
+    over(counts.efekty, kEffectsPerEntry, " účinků, ");
+    over(counts.podminky, kConditionsPerEntry, " podmínek, ");
+}
 
 // Every entry line through the engine's reader; a table has room for 100.
 void checkLines(Game& game, const TableFile& table, const std::string& text, Findings& findings) {
@@ -57,7 +73,9 @@ void checkLines(Game& game, const TableFile& table, const std::string& text, Fin
             return;
         }
         try {
-            table.read(game, line);
+            TailCounts counts;
+            table.read(game, line, counts);
+            checkTail(counts, Place{file, lineNumber}, findings);
         } catch (const MalformedLine& e) {
             findings.error({file, lineNumber}, cz("Chybný řádek ") + toText(lineNumber) +
                                                    cz(" souboru ") + table.name + ".vrn: " + e.what());

@@ -31,7 +31,8 @@ TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "--json") {
+        if (TakeTryOutOption(args, i, options.tryOut, error)) {
+        } else if (a == "--json") {
             options.json = true;
         } else if (a == "--menu") {
             options.menu = true;
@@ -55,12 +56,14 @@ TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& 
         }
         if (!error.empty()) break;
     }
+    if (error.empty() && options.tryOut.startsAtOnce() && (options.menu || options.load))
+        error = "--start and --set begin a new game: they don't go with --menu or --load";
     return options;
 }
 
 std::string TextUsage() {
-    return "Usage: morvane-text [--json] [--seed N] [--screen WxH] [--menu] [--load NAME] "
-           "[GAME_FOLDER]\n"
+    return "Usage: morvane-text [--json] [--seed N] [--screen WxH] [--menu] [--load NAME]\n"
+           "                    [--start N] [--set VARIABLE=VALUE]... [--trace] [GAME_FOLDER]\n"
            "Plays a gamebook in the terminal. Commands are read one a line; in --json mode one\n"
            "JSON object a line is printed after every step.\n"
            "Without GAME_FOLDER the installed demo game is played.\n"
@@ -70,13 +73,15 @@ std::string TextUsage() {
            "  --seed N       fix every roll of the dice, so a game can be played again\n"
            "  --screen WxH   lay texts out for a screen of that size (default 1024x768)\n"
            "  --menu         start at the game's main menu\n"
-           "  --load NAME    resume the saved position NAME\n"
+           "  --load NAME    resume the saved position NAME\n" +
+           TryOutUsage(17) +
            "  --help         show this help and exit\n"
            "  --version      show the version and exit\n"
            "\n"
            "Saved positions and setup.ini stay in the game folder when it can be written,\n"
            "otherwise they go to $XDG_DATA_HOME/morvane/GAME (~/.local/share/morvane/GAME).\n"
-           "Exit status: 0 when the game ends, 1 when it cannot start, 2 for a bad command line.\n";
+           "Exit status: 0 when the game ends, 1 when it cannot start, 2 for a bad command line\n"
+           "(a --start location the story lacks too).\n";
 }
 
 }  // namespace morvane

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "game/TryOut.h"
+
 namespace morvane {
 
 struct TextOptions {
@@ -15,6 +17,7 @@ struct TextOptions {
     bool menu = false;                // start at the main menu
     std::optional<std::string> load;  // start by loading ./save/NAME.mkp
     std::string gameFolder;           // empty: the installed demo
+    TryOut tryOut;                    // --start, --set, --trace
     bool help = false;
     bool version = false;
 };

@@ -84,8 +84,15 @@ TextSession::~TextSession() = default;
 
 int TextSession::run() {
     if (!OpenMainMenu(*game_)) return cannotStart();
+    std::string refused;
+    if (!ChooseTryOut(*game_, options_.tryOut, refused)) {
+        err_ << "morvane-text: " << refused << "\n";
+        return 2;
+    }
     try {
-        if (options_.menu) {
+        if (options_.tryOut.startsAtOnce()) {
+            play();
+        } else if (options_.menu) {
             menuScreen();
         } else if (options_.load) {
             const auto file = SavedPositionPath(fromUtf8(*options_.load));
@@ -163,6 +170,9 @@ void TextSession::emit(Screen screen, const json& screenTexts) {
 }
 
 // --- the front-end port -----------------------------------------------------
+
+// The trace goes beside the states, so the states read the same with it.
+void TextSession::traceLine(const std::string& line) { err_ << toUtf8(line) << std::endl; }
 
 void TextSession::showMessage(const std::string& text) { messages_.push_back(toUtf8(text)); }
 void TextSession::reportError(const std::string& text) { messages_.push_back(toUtf8(text)); }

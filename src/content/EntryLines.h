@@ -15,10 +15,19 @@
 
 namespace morvane {
 
-TZbran ParseWeaponLine(std::string_view line, std::int32_t& counter);
-TZbroj ParseArmourLine(std::string_view line, std::int32_t& counter);
-TPredmet ParseItemLine(std::string_view line, std::int32_t& counter);
-TKouzlo ParseSpellLine(std::string_view line, std::int32_t& counter);
-TUtok ParseAttackLine(std::string_view line, std::int32_t& counter);
+// How many effect and condition tokens a line's tail holds, kept or not:
+// past kEffectsPerEntry and kConditionsPerEntry the records drop them, which
+// an authoring tool wants to tell. For an attack, `efekty` is the longest
+// of its three effect lists.
+struct TailCounts {
+    std::int32_t efekty = 0;
+    std::int32_t podminky = 0;
+};
+
+TZbran ParseWeaponLine(std::string_view line, std::int32_t& counter, TailCounts* counts = nullptr);
+TZbroj ParseArmourLine(std::string_view line, std::int32_t& counter, TailCounts* counts = nullptr);
+TPredmet ParseItemLine(std::string_view line, std::int32_t& counter, TailCounts* counts = nullptr);
+TKouzlo ParseSpellLine(std::string_view line, std::int32_t& counter, TailCounts* counts = nullptr);
+TUtok ParseAttackLine(std::string_view line, std::int32_t& counter, TailCounts* counts = nullptr);
 
 }  // namespace morvane

@@ -20,7 +20,7 @@ namespace morvane {
 namespace {
 
 template <class Record>
-using ParseLine = Record (*)(std::string_view, std::int32_t&);
+using ParseLine = Record (*)(std::string_view, std::int32_t&, TailCounts*);
 
 template <class Record>
 struct ContentTable {
@@ -62,11 +62,11 @@ std::vector<Record> readEntries(Game& game, const ContentTable<Record>& table,
         }
         try {
             if constexpr (kSpellOrAttack<Record>) {
-                Record record = table.parse(Substitute(game, line), game.pocitadlopodminek);
+                Record record = table.parse(Substitute(game, line), game.pocitadlopodminek, nullptr);
                 record.umime = table.entries[position].umime;
                 records.push_back(record);
             } else {
-                records.push_back(table.parse(line, game.pocitadlopodminek));
+                records.push_back(table.parse(line, game.pocitadlopodminek, nullptr));
             }
         } catch (const MalformedLine& e) {
             throw ScriptError(malformedText(table.fileName, lineNumber, e.what()));

@@ -17,6 +17,10 @@ public:
     // The info lines changed: repaint them now (a modal screen may be open).
     virtual void historyChanged() = 0;
 
+    // One line of the author's trace, while game.stopa is on: a command run
+    // or skipped. The line is written at once, never kept.
+    virtual void traceLine(const std::string& line) { (void)line; }
+
     // A countdown expired: close the inventory and the character sheet if
     // either is open, before the next location runs.
     virtual void closeSideScreens() = 0;

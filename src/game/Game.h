@@ -19,6 +19,7 @@
 #include "combat/FightState.h"
 #include "content/ContentRecords.h"
 #include "game/Frontend.h"
+#include "game/TryOut.h"
 #include "interpreter/GameStateRecord.h"
 #include "interpreter/Page.h"
 #include "parser/Command.h"
@@ -109,6 +110,13 @@ struct Game {
     // Counts the runs of ChangeLoc, so that a run can tell that a nested run
     // (a countdown expiring under a modal screen) has replaced its commands.
     std::uint64_t behy = 0;
+
+    // The author's trace (--trace): every command run and everything play
+    // skips goes to the Frontend's traceLine as it happens.
+    bool stopa = false;
+    // A new game started to try a location: where it begins and what is set
+    // first. StartNewGame uses it up.
+    TryOut zkouska;
 
     // The save screen's name and resume location, the load dialog's list and
     // the position the next game start loads.

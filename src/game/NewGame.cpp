@@ -1,5 +1,7 @@
 #include "game/NewGame.h"
 
+#include <utility>
+
 #include "character/Equipment.h"
 #include "character/Hero.h"
 #include "game/ContentLoader.h"
@@ -64,6 +66,8 @@ void PrepareGame(Game& game) {
 
 void StartNewGame(Game& game) {
     PrepareGame(game);
+    // A location tried out is tried once: a later new game begins at 1.
+    ApplyTryOut(game, std::exchange(game.zkouska, TryOut{}));
     Button1Click(game);
 }
 

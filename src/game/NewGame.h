@@ -15,7 +15,8 @@ struct Game;
 // an earlier game in the same run carries over. Runs no location.
 void PrepareGame(Game& game);
 
-// PrepareGame, then location 1.
+// PrepareGame, then location 1 (or the location and values of a try-out
+// chosen with ChooseTryOut, which this uses up).
 void StartNewGame(Game& game);
 
 // The quit button: the libraries go, the music stops, the program is asked

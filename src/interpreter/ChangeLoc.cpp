@@ -8,6 +8,7 @@
 #include "interpreter/Info.h"
 #include "interpreter/Location.h"
 #include "interpreter/Substitute.h"
+#include "interpreter/Trace.h"
 #include "parser/Condition.h"
 
 namespace morvane {
@@ -51,6 +52,36 @@ bool DecideConditions(Game& game, std::vector<prikaz>& commands, std::size_t k) 
     return provest;
 }
 
+// Command k: its attributes filled in, its conditions decided, its handler
+// run when they allow it. `traced` follows it when the trace is on.
+void RunCommand(Game& game, std::vector<prikaz>& commands, std::size_t k, TracedCommand* traced) {
+    tagg tag = commands[k].tag;
+    const CommandEntry* entry = FindCommand(tag.nazev);
+    for (param& p : tag.parametry) {
+        p.hodnota = Substitute(game, p.hodnota);
+        p.nazev = Substitute(game, p.nazev);
+    }
+    if (traced) traced->substituted(tag, entry);
+    const bool provest = DecideConditions(game, commands, k);
+    if (traced) traced->decided(provest);
+    if (provest && entry && entry->handler) entry->handler(game, tag);
+}
+
+// The same, with its trace line written whatever becomes of it.
+void RunTracedCommand(Game& game, std::vector<prikaz>& commands, std::size_t k) {
+    TracedCommand traced(game, commands[k].tag);
+    try {
+        RunCommand(game, commands, k, &traced);
+    } catch (const ScriptError& error) {
+        traced.failed(error.what());
+        throw;
+    } catch (...) {
+        traced.finish();  // the game ended inside it: what it did still shows
+        throw;
+    }
+    traced.finish();
+}
+
 // Runs the loaded commands in order. Returns false when a nested run (a
 // countdown that expired under a modal screen) took over: that run has
 // replaced the commands and built its own menu, so this one must stop.
@@ -58,14 +89,8 @@ bool RunCommands(Game& game, std::uint64_t run) {
     auto& commands = game.prikazy.prikazy;
     const std::size_t count = commands.size();
     for (std::size_t k = 0; k < count; ++k) {
-        tagg tag = commands[k].tag;
-        const CommandEntry* entry = FindCommand(tag.nazev);
-        for (param& p : tag.parametry) {
-            p.hodnota = Substitute(game, p.hodnota);
-            p.nazev = Substitute(game, p.nazev);
-        }
-        const bool provest = DecideConditions(game, commands, k);
-        if (provest && entry && entry->handler) entry->handler(game, tag);
+        if (game.stopa) RunTracedCommand(game, commands, k);
+        else RunCommand(game, commands, k, nullptr);
         if (game.behy != run) return false;
     }
     return true;
@@ -91,6 +116,7 @@ void ChangeLoc(Game& game, std::int32_t n) {
     game.stavhry.predchozilokace = game.stavhry.lokace;
     game.stavhry.lokace = n;
     game.prikazy.prikazy.clear();
+    if (game.stopa) TraceLocation(game, n);
     try {
         LoadLocation(game, n);
         if (!RunCommands(game, run)) return;

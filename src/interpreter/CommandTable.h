@@ -19,6 +19,12 @@ struct CommandEntry {
     std::string_view name;  // upper case, as the scan delivers it
     std::int32_t number;    // the command's selector; two names may share one
     CommandHandler handler;  // nullptr: known, but run by a part not built in
+    // The attributes the handler reads, as "NAME:kind/capacity" words (kind
+    // and capacity optional): "#kind=kind" stands for attributes named by a
+    // number (what the number and the value name), "*=kind" for attributes
+    // whose names are not read at all. The kinds are those the authoring
+    // check knows (lokace, zbran, kostka ...); capacities name a stored text.
+    std::string_view atributy;
 };
 
 // The entry of a tag name, or nullptr for a name no command has.
@@ -26,5 +32,12 @@ const CommandEntry* FindCommand(std::string_view name);
 
 // Every entry, in selector order (for traces and tests).
 std::span<const CommandEntry> AllCommands();
+
+// Whether the command's layout names attribute `attribute` itself.
+bool NamesAttribute(const CommandEntry& entry, std::string_view attribute);
+
+// Whether the command reads attribute `attribute` (upper case): the others
+// are skipped when it runs.
+bool ReadsAttribute(const CommandEntry& entry, std::string_view attribute);
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #include "interpreter/Location.h"
 
 #include "game/Game.h"
+#include "interpreter/Trace.h"
 #include "parser/LocationSource.h"
 
 namespace morvane {
@@ -10,7 +11,9 @@ void LoadLocation(Game& game, std::int32_t n) {
     const std::string source =
         LoadLocationSource(game.pribeh, game.frontend, n, game.stavhry.prefixzapnut != 0,
                            game.stavhry.suffixzapnut != 0);
-    ScanLocation(source, game.prikazy, game.pocitadlopodminek);
+    if (!game.stopa) return ScanLocation(source, game.prikazy, game.pocitadlopodminek);
+    TraceScan skipped(game);
+    ScanLocation(source, game.prikazy, game.pocitadlopodminek, &skipped);
 }
 
 }  // namespace morvane

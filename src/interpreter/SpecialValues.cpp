@@ -107,4 +107,16 @@ bool AppendSpecialValue(const Game& game, std::string_view upperName, std::strin
     return false;
 }
 
+void ForEachStateValue(const Game& game,
+                       const std::function<void(std::string_view, const std::string&)>& visit) {
+    std::string text;
+    for (const SpecialValue& value : kSpecialValues) {
+        // The clock moves by itself: its values are no state of the game.
+        if (value.read == appendTime || value.read == appendDate) continue;
+        text.clear();
+        value.read(game, text);
+        visit(value.name, text);
+    }
+}
+
 }  // namespace morvane

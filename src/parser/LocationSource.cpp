@@ -61,6 +61,12 @@ bool ReadStory(StoryStore& store, Reporter& reporter) {
     return true;
 }
 
+bool HasLocation(StoryStore& store, Reporter& reporter, std::int32_t n) {
+    if (!store.nacteno && !ReadStory(store, reporter)) return false;
+    prepareStory(store, reporter);
+    return findMarker(store, n).has_value();
+}
+
 std::string LoadLocationSource(StoryStore& store, Reporter& reporter, std::int32_t n,
                                bool prefixzapnut, bool suffixzapnut) {
     store.bezprefixu = false;

@@ -15,6 +15,10 @@ namespace morvane {
 // tries again.
 bool ReadStory(StoryStore& store, Reporter& reporter);
 
+// Whether the story (read on first use, its libraries and constants
+// expanded) has the marker of location n.
+bool HasLocation(StoryStore& store, Reporter& reporter, std::int32_t n);
+
 // The source of location n, starting with its own marker, for the caller to
 // scan into command records (and to reset its condition stack before).
 // Reads the story on first use and expands its libraries and constants.

@@ -79,6 +79,7 @@ public:
     void showMessage(const std::string& text) override;
     void reportError(const std::string& text) override;
     void historyChanged() override;
+    void traceLine(const std::string& line) override;
     void closeSideScreens() override;
     void showDeath() override;
     void showFight() override;

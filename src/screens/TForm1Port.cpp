@@ -1,5 +1,8 @@
 // The main window as the core's front end: what the core asks to be shown
 // while a location runs.
+#include <iostream>
+
+#include "base/Win1250.h"
 #include "game/Game.h"
 #include "screens/Host.h"
 #include "screens/QtText.h"
@@ -18,6 +21,9 @@ namespace morvane {
 void TForm1::showMessage(const std::string& text) { host_.message(this, qtText(text)); }
 
 void TForm1::reportError(const std::string& text) { host_.error(this, qtText(text)); }
+
+// The trace is for the author at the terminal the window was started from.
+void TForm1::traceLine(const std::string& line) { std::cerr << toUtf8(line) << std::endl; }
 
 // A countdown that expires closes the character sheet and the inventory.
 void TForm1::closeSideScreens() {

@@ -46,6 +46,7 @@ public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void reportError(const std::string& text) override { errors.push_back(text); }
     void historyChanged() override { ++historyRepaints; }
+    void traceLine(const std::string& line) override { traces.push_back(line); }
     void closeSideScreens() override { ++sideScreensClosed; }
     void showDeath() override { ++deaths; }
     // Plays the fight through `fight`, which the test sets (clicks and hovers).
@@ -83,6 +84,7 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> traces;
     int historyRepaints = 0;
     int sideScreensClosed = 0;
     int deaths = 0;
