@@ -15,9 +15,11 @@ constexpr std::size_t kShownValue = 60;
 // lists the first of them and counts the rest.
 constexpr std::size_t kShownChanges = 8;
 
-void Line(Game& game, const std::string& text) {
-    game.frontend.traceLine("trace: lokace " + toText(game.stavhry.lokace) + ": " + text);
+void Line(Game& game, std::int32_t lokace, const std::string& text) {
+    game.frontend.traceLine("trace: lokace " + toText(lokace) + ": " + text);
 }
+
+void Line(Game& game, const std::string& text) { Line(game, game.stavhry.lokace, text); }
 
 // A value on one line, cut to a readable length.
 std::string Shown(std::string_view value) {
@@ -61,7 +63,8 @@ void TraceScan::blockClosed(std::size_t, bool matched) {
     if (!matched) Line(game_, cz("[/] bez otevřeného bloku přeskočeno"));
 }
 
-TracedCommand::TracedCommand(Game& game, const tagg& written) : game_(game), tag_(written) {}
+TracedCommand::TracedCommand(Game& game, const tagg& written)
+    : game_(game), lokace_(game.stavhry.lokace), tag_(written) {}
 
 void TracedCommand::substituted(const tagg& tag, const CommandEntry* entry) {
     tag_ = tag;
@@ -70,7 +73,7 @@ void TracedCommand::substituted(const tagg& tag, const CommandEntry* entry) {
     if (entry != nullptr) {
         for (const param& p : tag.parametry)
             if (!ReadsAttribute(*entry, p.nazev))
-                Line(game_, tag.nazev + cz(": atribut ") + p.nazev + cz(" příkaz nečte, přeskočen"));
+                Line(game_, lokace_, tag.nazev + cz(": atribut ") + p.nazev + cz(" příkaz nečte, přeskočen"));
     }
     if (entry != nullptr && entry->handler != nullptr) before_ = take();
 }
@@ -113,7 +116,9 @@ std::string TracedCommand::changes() const {
     return text;
 }
 
-void TracedCommand::write(const std::string& result) { Line(game_, Written(tag_) + " -> " + result); }
+void TracedCommand::write(const std::string& result) {
+    Line(game_, lokace_, Written(tag_) + " -> " + result);
+}
 
 void TracedCommand::finish() {
     if (!substituted_) return;

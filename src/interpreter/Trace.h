@@ -57,6 +57,9 @@ private:
     void write(const std::string& result);
 
     Game& game_;
+    // The location whose command this is, even when a countdown that expired
+    // inside it has run another location since.
+    std::int32_t lokace_;
     tagg tag_;
     const CommandEntry* entry_ = nullptr;
     bool provest_ = false;
