@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <limits>
-#include <utility>
 #include <type_traits>
+#include <utility>
 
 #include "base/Numbers.h"
 #include "base/Win1250.h"
@@ -49,12 +49,15 @@ std::string Fault(const VariableSetting& s) {
                    " characters at most";
         return {};
     }
-    const bool variable = !nazev.empty() && nazev.find_first_not_of("0123456789") == std::string_view::npos;
+    const bool variable =
+        !nazev.empty() && nazev.find_first_not_of("0123456789") == std::string_view::npos;
     if (variable && !NumberIn(nazev, 1, kIntegerVariables))
-        return "--set " + s.nazev + ": variables are numbered 1 to " + std::to_string(kIntegerVariables);
+        return "--set " + s.nazev + ": variables are numbered 1 to " +
+               std::to_string(kIntegerVariables);
     if (!variable && !HeroCommand(nazev))
-        return "--set " + s.nazev + ": no such variable (a number, RETEZEC1..10, or a hero "
-                                    "value such as SILA or PENIZE)";
+        return "--set " + s.nazev +
+               ": no such variable (a number, RETEZEC1..10, or a hero "
+               "value such as SILA or PENIZE)";
     if (!parseInteger(s.hodnota)) return "--set " + s.nazev + ": the value must be a whole number";
     return {};
 }
@@ -102,13 +105,13 @@ bool TakeTryOutOption(const std::vector<std::string>& args, std::size_t& i, TryO
     if (a == "--trace") {
         plan.trace = true;
     } else if (a == "--start") {
-        const auto n = hasValue ? NumberIn(args[i + 1], 1, std::numeric_limits<std::int32_t>::max()) : std::nullopt;
-        if (hasValue) ++i;
-        if (n) plan.lokace = *n;
-        else error = "--start needs a location number (1 or more)";
+        constexpr std::int32_t kLast = std::numeric_limits<std::int32_t>::max();
+        const auto n = hasValue ? NumberIn(args[++i], 1, kLast) : std::nullopt;
+        plan.lokace = n.value_or(0);
+        if (!n) error = "--start needs a location number (1 or more)";
     } else if (a == "--set") {
+        if (hasValue) TakeSetting(args[++i], plan, error);
         if (!hasValue) error = "--set needs VARIABLE=VALUE";
-        else TakeSetting(args[++i], plan, error);
     } else {
         return false;
     }
@@ -117,13 +120,16 @@ bool TakeTryOutOption(const std::vector<std::string>& args, std::size_t& i, TryO
 
 std::string TryOutUsage(std::size_t column) {
     static const std::pair<const char*, std::vector<const char*>> kLines[] = {
-        {"--start N", {"begin a new game at location N at once: no main menu, no name",
-                       "entry (the hero has the definition's name)"}},
-        {"--set V=X", {"set V before the first location runs: a variable (5=3), a",
-                       "string variable (RETEZEC1=text) or a hero value (SILA=8,",
-                       "PENIZE=100); may be given many times; begins a new game at once"}},
-        {"--trace", {"write every script command as it runs (its location, attributes",
-                     "and result) and every tag or attribute skipped to standard error"}},
+        {"--start N",
+         {"begin a new game at location N at once: no main menu, no name",
+          "entry (the hero has the definition's name)"}},
+        {"--set V=X",
+         {"set V before the first location runs: a variable (5=3), a",
+          "string variable (RETEZEC1=text) or a hero value (SILA=8,",
+          "PENIZE=100); may be given many times; begins a new game at once"}},
+        {"--trace",
+         {"write every script command as it runs (its location, attributes",
+          "and result) and every tag or attribute skipped to standard error"}},
     };
     std::string text;
     for (const auto& [option, lines] : kLines) {

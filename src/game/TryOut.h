@@ -22,7 +22,7 @@ struct VariableSetting {
 };
 
 struct TryOut {
-    std::int32_t lokace = 0;  // 0: location 1, as every new game
+    std::int32_t lokace = 0;                 // 0: location 1, as every new game
     std::vector<VariableSetting> nastaveni;  // in the order given
     bool trace = false;
     // The game starts at once, with no main menu and no name entry.

@@ -73,7 +73,8 @@ void TracedCommand::substituted(const tagg& tag, const CommandEntry* entry) {
     if (entry != nullptr) {
         for (const param& p : tag.parametry)
             if (!ReadsAttribute(*entry, p.nazev))
-                Line(game_, lokace_, tag.nazev + cz(": atribut ") + p.nazev + cz(" příkaz nečte, přeskočen"));
+                Line(game_, lokace_,
+                     tag.nazev + cz(": atribut ") + p.nazev + cz(" příkaz nečte, přeskočen"));
     }
     if (entry != nullptr && entry->handler != nullptr) before_ = take();
 }
@@ -83,7 +84,9 @@ TracedCommand::State TracedCommand::take() const {
     const stavhry& stav = game_.stavhry;
     s.promenne.assign(std::begin(stav.promenne), std::end(stav.promenne));
     for (const auto& text : stav.retezce) s.retezce.emplace_back(text.view());
-    ForEachStateValue(game_, [&](std::string_view, const std::string& value) { s.hodnoty.push_back(value); });
+    ForEachStateValue(game_, [&](std::string_view name, const std::string& value) {
+        s.hodnoty.emplace_back(name, value);
+    });
     s.polozky = stav.pocetpolozek;
     return s;
 }
@@ -99,11 +102,11 @@ std::string TracedCommand::changes() const {
         if (after.retezce[i] != before_.retezce[i])
             changed.push_back("$RETEZEC" + toText(static_cast<std::int32_t>(i + 1)) + "=" +
                               Shown(after.retezce[i]));
-    std::size_t i = 0;
-    ForEachStateValue(game_, [&](std::string_view name, const std::string&) {
-        if (after.hodnoty[i] != before_.hodnoty[i]) changed.push_back("$" + std::string(name) + "=" + after.hodnoty[i]);
-        ++i;
-    });
+    for (std::size_t i = 0; i < after.hodnoty.size(); ++i) {
+        const auto& [name, value] = after.hodnoty[i];
+        if (value != before_.hodnoty[i].second)
+            changed.push_back("$" + std::string(name) + "=" + value);
+    }
     for (std::int32_t k = before_.polozky; k < after.polozky && k < kMenuItems; ++k)
         changed.push_back(cz("položka nabídky ") + toText(k + 1));
     if (changed.empty()) return cz("provedeno");
@@ -122,13 +125,12 @@ void TracedCommand::write(const std::string& result) {
 
 void TracedCommand::finish() {
     if (!substituted_) return;
-    if (entry_ == nullptr || entry_->handler == nullptr) return write(cz("neznámý příkaz, přeskočen"));
+    if (entry_ == nullptr || entry_->handler == nullptr)
+        return write(cz("neznámý příkaz, přeskočen"));
     if (!provest_) return write(cz("neprovedeno, podmínka neplatí"));
     write(changes());
 }
 
-void TracedCommand::failed(const std::string& error) {
-    write(cz("chyba: ") + error);
-}
+void TracedCommand::failed(const std::string& error) { write(cz("chyba: ") + error); }
 
 }  // namespace morvane

@@ -7,6 +7,8 @@
 // long game keeps nothing of its trace in memory.
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "parser/Command.h"
@@ -49,7 +51,7 @@ private:
     struct State {
         std::vector<std::int32_t> promenne;
         std::vector<std::string> retezce;
-        std::vector<std::string> hodnoty;  // the special values, in their order
+        std::vector<std::pair<std::string_view, std::string>> hodnoty;  // special values
         std::int32_t polozky = 0;
     };
     State take() const;
