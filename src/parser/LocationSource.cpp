@@ -48,14 +48,14 @@ std::optional<std::size_t> findMarker(const StoryStore& store, std::int32_t n) {
 
 // Reads the story file whole, up to its first 0x1A.
 bool ReadStory(StoryStore& store, Reporter& reporter) {
-    const GameText story = ReadGameFile(store.soubory, reporter, "data");
+    GameText story = ReadGameFile(store.soubory, reporter, "data");
     if (!story) {
         // A damaged scrambled story has been reported by its own message.
         if (story.status == FileStatus::Unreadable)
             reporter.reportError(cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
         return false;
     }
-    ReplaceStory(store, store.skript + story.text);
+    ReplaceStory(store, store.skript.empty() ? std::move(story.text) : store.skript + story.text);
     store.puvodniskript = store.skript;
     store.nacteno = true;
     return true;
