@@ -1,5 +1,6 @@
 #include "console/JsonWriter.h"
 
+#include <array>
 #include <charconv>
 
 #include <nlohmann/json.hpp>
@@ -65,11 +66,21 @@ void JsonWriter::value(std::string_view text) {
 }
 
 void JsonWriter::escaped(std::string_view text) {
+    // Bytes written as they are need no look beyond this table.
+    static const std::array<bool, 256> plainByte = [] {
+        std::array<bool, 256> t{};
+        for (int c = 0x20; c < 0x80; ++c) t[c] = c != '"' && c != '\\';
+        return t;
+    }();
     const std::size_t start = out_.size();
     out_ += '"';
     std::size_t plain = 0;  // start of the run not yet copied
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
+        if (plainByte[c]) {
+            ++i;
+            continue;
+        }
         if (c >= 0x80) {
             const std::size_t length = sequenceLength(text, i);
             if (length == 0) {
