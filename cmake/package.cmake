@@ -20,8 +20,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The skins name Windows fonts; the Liberation fonts have their metrics.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# The skins name Windows fonts; the Liberation fonts have their metrics. The
+# sound library is loaded when a game first plays a sound, so dpkg-shlibdeps
+# can't see it among the linked ones.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libsdl2-mixer-2.0-0 (>= 2.6)")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://morvane.org/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SET_DESTDIR OFF)

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = fuzz::parts(fuzz::asText(data, size));
     StoryStore store;
     store.soubory.gameFolder = fuzz::scratchFolder() / "none";  // nothing to read there
-    ReplaceStory(store, std::string(texts[0]));
+    SetOriginalStory(store, std::string(texts[0]));
     store.nacteno = true;
     if (texts.size() > 1) {
         for (const auto& line : splitLines(texts[1]))

@@ -1,15 +1,47 @@
 #include "base/TextFile.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace morvane {
+namespace {
+
+// Reads on from `bytes.size()` until the end of the file, growing the buffer
+// only when the file turns out longer than it said.
+bool readToEnd(int fd, std::string& bytes, std::size_t expected) {
+    std::size_t filled = 0;
+    bytes.resize(std::max<std::size_t>(expected, 1));
+    for (;;) {
+        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    bytes.resize(filled);
+    return true;
+}
+
+}  // namespace
 
 std::optional<std::string> readBinaryFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    // One read of the size the file has; a file that changes meanwhile is
+    // still read whole. The extra byte lets the read that finds the end
+    // land in the same buffer.
+    const std::size_t expected =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1
+                                                          : 4096;
+    std::string bytes;
+    const bool read = readToEnd(fd, bytes, expected);
+    ::close(fd);
+    if (!read) return std::nullopt;
     return bytes;
 }
 

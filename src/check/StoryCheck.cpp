@@ -103,7 +103,7 @@ private:
             findings_.error({"data/data.vrn", 0}, cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
             return false;
         }
-        const std::string raw = story->store.puvodniskript;
+        const std::string raw = OriginalStory(story->store);
         settle(story->store, quiet);
         reportLibraryMessages(quiet, raw, {"data/data.vrn", 0});
         story->places = std::make_unique<StoryPlaces>("data/data.vrn", LineTable::ofText(raw),
@@ -121,8 +121,7 @@ private:
         const std::size_t lib = UseLibrary(story->store, quiet, library);
         const std::string text = story->store.seznamknihoven[lib].obsah;
         reportLibraryMessages(quiet, "", from);
-        ReplaceStory(story->store, text);
-        story->store.puvodniskript = text;
+        SetOriginalStory(story->store, text);
         story->store.nacteno = true;
         settle(story->store, quiet);
         story->places = std::make_unique<StoryPlaces>(library, story->log, libraries_);

@@ -1,5 +1,7 @@
 #include "console/JsonView.h"
 
+#include "console/JsonWriter.h"
+
 #include "base/Win1250.h"
 #include "character/CharacterSheet.h"
 #include "combat/FightView.h"
@@ -13,174 +15,257 @@ using json = nlohmann::ordered_json;
 
 std::string u(std::string_view win1250) { return toUtf8(win1250); }
 
-json PageJson(const Game& game) {
-    json page = json::array();
+void WritePage(JsonWriter& w, const Game& game) {
+    w.beginArray();
     for (const PageElement& e : game.hlavni.prvky) {
+        w.beginObject();
         if (e.jeText) {
             const PageText& t = e.text;
-            page.push_back({{"text", u(t.text)},
-                            {"colour", t.barva},
-                            {"bold", t.tucne},
-                            {"italic", t.kurziva},
-                            {"underline", t.podtrzene},
-                            {"strikeout", t.preskrtnute},
-                            {"link", t.odkaz},
-                            {"weblink", u(t.weblink)}});
+            w.field("text", u(t.text));
+            w.field("colour", t.barva);
+            w.field("bold", t.tucne);
+            w.field("italic", t.kurziva);
+            w.field("underline", t.podtrzene);
+            w.field("strikeout", t.preskrtnute);
+            w.field("link", t.odkaz);
+            w.field("weblink", u(t.weblink));
         } else {
             const PagePicture& p = e.obrazek;
-            page.push_back({{"picture", u(p.soubor)},
-                            {"width", p.sirka},
-                            {"height", p.vyska},
-                            {"link", p.odkaz}});
+            w.field("picture", u(p.soubor));
+            w.field("width", p.sirka);
+            w.field("height", p.vyska);
+            w.field("link", p.odkaz);
         }
+        w.endObject();
     }
-    return page;
+    w.endArray();
 }
 
-json MenuJson(const Game& game) {
+void WriteMenu(JsonWriter& w, const Game& game) {
     const stavhry& s = game.stavhry;
-    json items = json::array();
+    w.beginObject();
+    w.field("heading", u(s.otazka.view()));
+    w.field("heading_colour", s.barvaotazky);
+    w.key("items");
+    w.beginArray();
     if (game.okno.menuVisible) {
         for (std::int32_t j = 1; j <= s.pocetpolozek && j <= kMenuItems; ++j) {
             const polozkamenu& item = s.menu[j - 1];
-            items.push_back({{"text", u(MenuCaption(game, j))},
-                             {"target", item.cil},
-                             {"colour", item.barva}});
+            w.beginObject();
+            w.field("text", u(MenuCaption(game, j)));
+            w.field("target", item.cil);
+            w.field("colour", item.barva);
+            w.endObject();
         }
     }
-    return {{"heading", u(s.otazka.view())}, {"heading_colour", s.barvaotazky}, {"items", items}};
+    w.endArray();
+    w.endObject();
 }
 
-json HeroJson(const postava& h) {
-    return {{"jmeno", u(h.jmeno.view())},
-            {"startjmeno", u(h.startjmeno.view())},
-            {"penize", h.penize},
-            {"zkusenosti", h.zkusenosti},
-            {"zasazenvsouboji", h.zasazenvsouboji != 0},
-            {"kouzlavsouboji", h.kouzlavsouboji},
-            {"predmetyvsouboji", h.predmetyvsouboji},
-            {"sila", h.sila},
-            {"obratnost", h.obratnost},
-            {"zivoty", h.zivoty},
-            {"maxzivoty", h.maxzivoty},
-            {"mana", h.mana},
-            {"maxmana", h.maxmana},
-            {"rychlost", h.rychlost},
-            {"energie", h.energie},
-            {"startsila", h.startsila},
-            {"startobratnost", h.startobratnost},
-            {"startmaxzivoty", h.startmaxzivoty},
-            {"startmaxmana", h.startmaxmana},
-            {"startrychlost", h.startrychlost},
-            {"startenergie", h.startenergie},
-            {"energievsouboji", h.energievsouboji},
-            {"zbran", h.zbran.cislo},
-            {"zbroj", h.zbroj.cislo},
-            {"cenaxp", h.cenaxp},
-            {"prirustekceny", h.prirustekceny}};
+void WriteHero(JsonWriter& w, const postava& h) {
+    w.beginObject();
+    w.field("jmeno", u(h.jmeno.view()));
+    w.field("startjmeno", u(h.startjmeno.view()));
+    w.field("penize", h.penize);
+    w.field("zkusenosti", h.zkusenosti);
+    w.field("zasazenvsouboji", h.zasazenvsouboji != 0);
+    w.field("kouzlavsouboji", h.kouzlavsouboji);
+    w.field("predmetyvsouboji", h.predmetyvsouboji);
+    w.field("sila", h.sila);
+    w.field("obratnost", h.obratnost);
+    w.field("zivoty", h.zivoty);
+    w.field("maxzivoty", h.maxzivoty);
+    w.field("mana", h.mana);
+    w.field("maxmana", h.maxmana);
+    w.field("rychlost", h.rychlost);
+    w.field("energie", h.energie);
+    w.field("startsila", h.startsila);
+    w.field("startobratnost", h.startobratnost);
+    w.field("startmaxzivoty", h.startmaxzivoty);
+    w.field("startmaxmana", h.startmaxmana);
+    w.field("startrychlost", h.startrychlost);
+    w.field("startenergie", h.startenergie);
+    w.field("energievsouboji", h.energievsouboji);
+    w.field("zbran", h.zbran.cislo);
+    w.field("zbroj", h.zbroj.cislo);
+    w.field("cenaxp", h.cenaxp);
+    w.field("prirustekceny", h.prirustekceny);
+    w.endObject();
+}
+
+// The entries held, keyed by their numbers.
+template <class TableT>
+void WriteCounts(JsonWriter& w, const TableT& table) {
+    w.beginObject();
+    for (std::int32_t n = 1; n <= table.size(); ++n)
+        if (table[n].mnozstvi != 0) w.field(std::to_string(n), table[n].mnozstvi);
+    w.endObject();
 }
 
 template <class TableT>
-json Counts(const TableT& table) {
-    json counts = json::object();
+void WriteKnown(JsonWriter& w, const TableT& table) {
+    w.beginArray();
     for (std::int32_t n = 1; n <= table.size(); ++n)
-        if (table[n].mnozstvi != 0) counts[std::to_string(n)] = table[n].mnozstvi;
-    return counts;
+        if (table[n].umime != 0) w.value(n);
+    w.endArray();
 }
 
-template <class TableT>
-json Known(const TableT& table) {
-    json known = json::array();
-    for (std::int32_t n = 1; n <= table.size(); ++n)
-        if (table[n].umime != 0) known.push_back(n);
-    return known;
+void WriteSwitches(JsonWriter& w, const stavhry& s) {
+    w.beginObject();
+    w.field("barvamenu", s.barvamenu);
+    w.field("barvatextu", s.barvatextu);
+    w.field("barvaotazky", s.barvaotazky);
+    w.field("otazka", u(s.otazka.view()));
+    w.field("prefixzapnut", s.prefixzapnut != 0);
+    w.field("suffixzapnut", s.suffixzapnut != 0);
+    w.field("postavapovolena", s.postavapovolena != 0);
+    w.field("vybavenipovoleno", s.vybavenipovoleno != 0);
+    w.field("cislalokaci", s.cislalokaci);
+    w.field("vypisujpromenne", s.vypisujpromenne);
+    w.field("knihovna", u(s.knihovna.view()));
+    w.endObject();
 }
 
-json StateJson(const stavhry& s) {
-    return {{"barvamenu", s.barvamenu},
-            {"barvatextu", s.barvatextu},
-            {"barvaotazky", s.barvaotazky},
-            {"otazka", u(s.otazka.view())},
-            {"prefixzapnut", s.prefixzapnut != 0},
-            {"suffixzapnut", s.suffixzapnut != 0},
-            {"postavapovolena", s.postavapovolena != 0},
-            {"vybavenipovoleno", s.vybavenipovoleno != 0},
-            {"cislalokaci", s.cislalokaci},
-            {"vypisujpromenne", s.vypisujpromenne},
-            {"knihovna", u(s.knihovna.view())}};
+void WriteEnemy(JsonWriter& w, const enemy& e) {
+    w.beginObject();
+    w.field("jmeno", u(e.jmeno));
+    w.key("utok");
+    w.beginObject();
+    w.field("strany", e.utok.strany);
+    w.field("pocet", e.utok.pocet);
+    w.field("bonus", e.utok.bonus);
+    w.endObject();
+    w.field("poskozeni", e.poskozeni);
+    w.field("obrana", e.obrana);
+    w.field("tvrdost", e.tvrdost);
+    w.field("zivoty", e.zivoty);
+    w.field("maxzivoty", e.maxzivoty);
+    w.field("xp", e.xp);
+    w.endObject();
 }
 
-json EnemyJson(const enemy& e) {
-    return {{"jmeno", u(e.jmeno)},
-            {"utok", {{"strany", e.utok.strany}, {"pocet", e.utok.pocet}, {"bonus", e.utok.bonus}}},
-            {"poskozeni", e.poskozeni},
-            {"obrana", e.obrana},
-            {"tvrdost", e.tvrdost},
-            {"zivoty", e.zivoty},
-            {"maxzivoty", e.maxzivoty},
-            {"xp", e.xp}};
-}
-
-json AudioJson(const Game& game) {
+void WriteAudio(JsonWriter& w, const Game& game) {
     const TAudio* a = game.audio.get();
-    if (!a) {
-        return {{"available", false}, {"druh", 0}, {"jmenohudby", ""}, {"zvukyzapnuty", false},
-                {"hudbazapnuta", false}, {"hlasitostzvuku", 0}, {"hlasitosthudby", 0}};
+    w.beginObject();
+    w.field("available", a ? game.audiodostupne : false);
+    w.field("druh", a ? a->druh : 0);
+    w.field("jmenohudby", a ? u(a->jmenohudby.view()) : std::string());
+    w.field("zvukyzapnuty", a ? a->zvukyzapnuty : false);
+    w.field("hudbazapnuta", a ? a->hudbazapnuta : false);
+    w.field("hlasitostzvuku", a ? a->hlasitostzvuku : 0);
+    w.field("hlasitosthudby", a ? a->hlasitosthudby : 0);
+    w.endObject();
+}
+
+void WriteGame(JsonWriter& w, const Game& game) {
+    const stavhry& s = game.stavhry;
+    w.beginObject();
+    w.field("lokace", s.lokace);
+    w.field("predchozilokace", s.predchozilokace);
+    w.key("page");
+    WritePage(w, game);
+    w.key("menu");
+    WriteMenu(w, game);
+    w.key("info");
+    w.beginArray();
+    for (const InfoLine& line : game.historie) {
+        w.beginObject();
+        w.field("text", u(line.text));
+        w.field("colour", line.barva);
+        w.endObject();
     }
-    return {{"available", game.audiodostupne},
-            {"druh", a->druh},
-            {"jmenohudby", u(a->jmenohudby.view())},
-            {"zvukyzapnuty", a->zvukyzapnuty},
-            {"hudbazapnuta", a->hudbazapnuta},
-            {"hlasitostzvuku", a->hlasitostzvuku},
-            {"hlasitosthudby", a->hlasitosthudby}};
+    w.endArray();
+    w.field("location_label", u(game.okno.locationLabel));
+    w.key("buttons");
+    w.beginObject();
+    w.field("postava", game.okno.postavaVisible);
+    w.field("vybaveni", game.okno.vybaveniVisible);
+    w.field("continue", game.okno.pokracovatVisible);
+    w.endObject();
+    w.key("countdown");
+    w.beginObject();
+    w.field("running", game.casovac.casovacbezi);
+    w.field("seconds", game.casovac.zbyvacas);
+    w.field("label", u(game.casovac.label));
+    w.endObject();
+    w.key("hrac");
+    WriteHero(w, game.hrac);
+    w.key("promenne");
+    w.beginObject();
+    for (int n = 1; n <= kIntegerVariables; ++n)
+        if (s.promenne[n - 1] != 0) w.field(std::to_string(n), s.promenne[n - 1]);
+    w.endObject();
+    w.key("retezce");
+    w.beginArray();
+    for (const auto& text : s.retezce) w.value(u(text.view()));
+    w.endArray();
+    w.key("mnozstvi");
+    w.beginObject();
+    w.key("zbrane");
+    WriteCounts(w, game.zbrane);
+    w.key("zbroje");
+    WriteCounts(w, game.zbroje);
+    w.key("predmety");
+    WriteCounts(w, game.predmety);
+    w.key("objekty");
+    WriteCounts(w, game.objekty);
+    w.endObject();
+    w.key("umime");
+    w.beginObject();
+    w.key("kouzla");
+    WriteKnown(w, game.kouzla);
+    w.key("utoky");
+    WriteKnown(w, game.utoky);
+    w.endObject();
+    w.key("stavhry");
+    WriteSwitches(w, s);
+    const bonusy& b = game.bonusy;
+    w.key("bonusy");
+    w.beginObject();
+    w.field("utok", b.utok);
+    w.field("obrana", b.obrana);
+    w.field("tvrdost", b.tvrdost);
+    w.field("poskozeni", b.poskozeni);
+    w.field("maxmana", b.maxmana);
+    w.field("maxzivoty", b.maxzivoty);
+    w.field("rychlost", b.rychlost);
+    w.endObject();
+    w.field("vysledeksouboje", game.vysledeksouboje);
+    w.key("nepritel");
+    WriteEnemy(w, game.nepritel);
+    w.key("audio");
+    WriteAudio(w, game);
+    w.endObject();
 }
 
 }  // namespace
 
-json GameJson(const Game& game) {
-    const stavhry& s = game.stavhry;
-    json info = json::array();
-    for (const InfoLine& line : game.historie) info.push_back({{"text", u(line.text)}, {"colour", line.barva}});
-    json promenne = json::object();
-    for (int n = 1; n <= kIntegerVariables; ++n)
-        if (s.promenne[n - 1] != 0) promenne[std::to_string(n)] = s.promenne[n - 1];
-    json retezce = json::array();
-    for (const auto& text : s.retezce) retezce.push_back(u(text.view()));
-    const bonusy& b = game.bonusy;
-    return {
-        {"lokace", s.lokace},
-        {"predchozilokace", s.predchozilokace},
-        {"page", PageJson(game)},
-        {"menu", MenuJson(game)},
-        {"info", info},
-        {"location_label", u(game.okno.locationLabel)},
-        {"buttons",
-         {{"postava", game.okno.postavaVisible},
-          {"vybaveni", game.okno.vybaveniVisible},
-          {"continue", game.okno.pokracovatVisible}}},
-        {"countdown",
-         {{"running", game.casovac.casovacbezi},
-          {"seconds", game.casovac.zbyvacas},
-          {"label", u(game.casovac.label)}}},
-        {"hrac", HeroJson(game.hrac)},
-        {"promenne", promenne},
-        {"retezce", retezce},
-        {"mnozstvi",
-         {{"zbrane", Counts(game.zbrane)},
-          {"zbroje", Counts(game.zbroje)},
-          {"predmety", Counts(game.predmety)},
-          {"objekty", Counts(game.objekty)}}},
-        {"umime", {{"kouzla", Known(game.kouzla)}, {"utoky", Known(game.utoky)}}},
-        {"stavhry", StateJson(s)},
-        {"bonusy",
-         {{"utok", b.utok}, {"obrana", b.obrana}, {"tvrdost", b.tvrdost},
-          {"poskozeni", b.poskozeni}, {"maxmana", b.maxmana}, {"maxzivoty", b.maxzivoty},
-          {"rychlost", b.rychlost}}},
-        {"vysledeksouboje", game.vysledeksouboje},
-        {"nepritel", EnemyJson(game.nepritel)},
-        {"audio", AudioJson(game)},
-    };
+std::string StateLine(std::string_view screen, const std::vector<std::string>& messages,
+                      const std::vector<std::string>& sounds, const Game* game,
+                      const json& screenTexts) {
+    std::string line;
+    line.reserve(4096);
+    JsonWriter w(line);
+    w.beginObject();
+    w.field("screen", screen);
+    w.key("messages");
+    w.beginArray();
+    for (const std::string& m : messages) w.value(m);
+    w.endArray();
+    w.key("sounds");
+    w.beginArray();
+    for (const std::string& sound : sounds) w.value(sound);
+    w.endArray();
+    if (game) {
+        w.key("game");
+        WriteGame(w, *game);
+    }
+    if (!screenTexts.is_null()) {
+        w.key(screen);
+        w.raw(screenTexts.dump(-1, ' ', false, json::error_handler_t::replace));
+    }
+    w.endObject();
+    return line;
 }
 
 json FightJson(const Game& game) {

@@ -156,10 +156,8 @@ void TextSession::unknown() { messages_.push_back("unknown command"); }
 
 void TextSession::emit(Screen screen, const json& screenTexts) {
     if (options_.json) {
-        json line = {{"screen", ScreenName(screen)}, {"messages", messages_}, {"sounds", sounds_}};
-        if (started_ && screen != Screen::Ended) line["game"] = GameJson(*game_);
-        if (!screenTexts.is_null()) line[ScreenName(screen)] = screenTexts;
-        out_ << line.dump(-1, ' ', false, json::error_handler_t::replace) << "\n";
+        const Game* shown = started_ && screen != Screen::Ended ? game_.get() : nullptr;
+        out_ << StateLine(ScreenName(screen), messages_, sounds_, shown, screenTexts) << '\n';
     } else {
         HumanView view{out_, *game_, started_};
         view.show(ScreenName(screen), screenTexts, messages_, sounds_);

@@ -122,8 +122,8 @@ struct Game {
     // the position the next game start loads.
     Ulozeni ulozeni;
 
-    // The audio player; null when no audio device opened, and then every
-    // audio command is ignored and `audiodostupne` is false.
+    // The audio player; null when no audio back end could be made, and then
+    // every audio command is ignored and `audiodostupne` is false.
     std::unique_ptr<TAudio> audio;
     bool audiodostupne = false;
 

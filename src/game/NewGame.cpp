@@ -16,8 +16,7 @@ namespace {
 // expanded with that game's constants: read it again from the files.
 void ForgetStory(Game& game) {
     game.pribeh.nacteno = false;
-    ReplaceStory(game.pribeh, std::string());
-    game.pribeh.puvodniskript.clear();
+    SetOriginalStory(game.pribeh, std::string());
 }
 
 void ResetState(Game& game) {

@@ -47,7 +47,7 @@ void cmdPresmeruj(Game& game, const tagg& tag) {
         // Forget the redirect too, so a position saved from now on doesn't
         // bring the library text back when it is loaded.
         game.stavhry.knihovna.assign("");
-        ReplaceStory(game.pribeh, game.pribeh.puvodniskript);
+        RestoreOriginalStory(game.pribeh);
         return;
     }
     const TMyPlugin& lib = game.pribeh.seznamknihoven[*library];

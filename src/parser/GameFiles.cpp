@@ -45,9 +45,10 @@ GameText readBelow(const GameFiles& files, Reporter& reporter, const fs::path& s
         }
         return {FileStatus::Ok, std::move(plain.body)};
     }
-    const auto bytes = readInside(files, fs::path("data") / sub / onDisk(fileName));
+    auto bytes = readInside(files, fs::path("data") / sub / onDisk(fileName));
     if (!bytes) return {};
-    return {FileStatus::Ok, std::string(textPart(*bytes))};
+    bytes->resize(textPart(*bytes).size());
+    return {FileStatus::Ok, std::move(*bytes)};
 }
 
 }  // namespace

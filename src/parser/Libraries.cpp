@@ -286,9 +286,13 @@ std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string&
     return LoadLibrary(store, reporter, name);
 }
 
+bool HasLibraryDirective(std::string_view text) {
+    return findCaseless(text, kDirective) != std::string_view::npos;
+}
+
 std::size_t ExpandLibraries(StoryStore& store, Reporter& reporter, std::string& text,
                             EditLog* log) {
-    if (findCaseless(text, kDirective) == std::string::npos) return 0;
+    if (!HasLibraryDirective(text)) return 0;
     EditPass pass{"", true, {}, {}};
     Expansion expansion(store, reporter, std::move(text), log ? &pass.segments : nullptr);
     const std::size_t replaced = expansion.run();

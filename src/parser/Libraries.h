@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/Reporter.h"
 #include "parser/EditLog.h"
@@ -22,6 +23,9 @@ std::size_t LoadLibrary(StoryStore& store, Reporter& reporter, const std::string
 
 // FindLibrary, or LoadLibrary when it isn't loaded yet.
 std::size_t UseLibrary(StoryStore& store, Reporter& reporter, const std::string& name);
+
+// Whether the text holds anything written like a library directive.
+bool HasLibraryDirective(std::string_view text);
 
 // Replaces every library directive in `text` by the library's text, round by
 // round (always the first directive left), until none is left; returns the

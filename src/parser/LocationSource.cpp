@@ -12,6 +12,11 @@ namespace {
 // in a row feeds itself: a real chain of constants settles in a few.
 constexpr std::size_t kMaxChangingPasses = 16;
 
+// Only libraries and constants change the story.
+bool MayChangeStory(const StoryStore& store) {
+    return !store.seznamkonstant.empty() || HasLibraryDirective(store.skript);
+}
+
 // Expands libraries and constants in the story, as every location load does,
 // unless the last pass showed that the story can no longer change.
 void prepareStory(StoryStore& store, Reporter& reporter) {
@@ -19,6 +24,7 @@ void prepareStory(StoryStore& store, Reporter& reporter) {
     if (cache.settled && cache.settledSize == store.skript.size()) return;
     cache.settled = false;
     cache.markers.clear();
+    if (MayChangeStory(store)) KeepOriginalStory(store);
     const std::size_t changes = ExpandLibraries(store, reporter, store.skript, store.zmeny) +
                                 ApplyConstants(store, reporter, store.skript, store.zmeny);
     if (changes > 0 && ++cache.changingPasses <= kMaxChangingPasses) return;
@@ -48,15 +54,14 @@ std::optional<std::size_t> findMarker(const StoryStore& store, std::int32_t n) {
 
 // Reads the story file whole, up to its first 0x1A.
 bool ReadStory(StoryStore& store, Reporter& reporter) {
-    const GameText story = ReadGameFile(store.soubory, reporter, "data");
+    GameText story = ReadGameFile(store.soubory, reporter, "data");
     if (!story) {
         // A damaged scrambled story has been reported by its own message.
         if (story.status == FileStatus::Unreadable)
             reporter.reportError(cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
         return false;
     }
-    ReplaceStory(store, store.skript + story.text);
-    store.puvodniskript = store.skript;
+    SetOriginalStory(store, store.skript.empty() ? std::move(story.text) : store.skript + story.text);
     store.nacteno = true;
     return true;
 }

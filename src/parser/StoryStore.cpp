@@ -17,9 +17,32 @@ void ResetGameLists(StoryStore& store) {
     UnsettleStory(store);  // the constants the story settled under are gone
 }
 
+void SetOriginalStory(StoryStore& store, std::string text) {
+    store.skript = std::move(text);
+    store.puvodniskript.clear();
+    store.puvodniOddelen = false;
+    UnsettleStory(store);
+}
+
+const std::string& OriginalStory(const StoryStore& store) {
+    return store.puvodniOddelen ? store.puvodniskript : store.skript;
+}
+
+void KeepOriginalStory(StoryStore& store) {
+    if (store.puvodniOddelen) return;
+    store.puvodniskript = store.skript;
+    store.puvodniOddelen = true;
+}
+
 void ReplaceStory(StoryStore& store, std::string text) {
+    KeepOriginalStory(store);
     store.skript = std::move(text);
     UnsettleStory(store);
+}
+
+void RestoreOriginalStory(StoryStore& store) {
+    if (store.puvodniOddelen) SetOriginalStory(store, std::move(store.puvodniskript));
+    else UnsettleStory(store);
 }
 
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index) {

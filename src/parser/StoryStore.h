@@ -51,8 +51,10 @@ struct StoryStore {
     std::string skript;
     bool nacteno = false;
     // The story as first read, before any expansion: what a redirect back to
-    // the game's own story restores.
+    // the game's own story restores (OriginalStory). Kept apart only once
+    // `skript` is about to change: a story that nothing changes is held once.
     std::string puvodniskript;
+    bool puvodniOddelen = false;  // puvodniskript holds it; else skript is it
 
     // Made anew at each start of a game (ResetGameLists); they only grow
     // during a game.
@@ -78,10 +80,21 @@ void UnsettleStory(StoryStore& store);
 // The story text stays.
 void ResetGameLists(StoryStore& store);
 
-// Puts another text in place of the story (a redirect to a library, or back
-// to the game's own story); its libraries and constants are expanded when the
-// next location is loaded.
+// Makes the text the story as read (or forgets the story, given nothing).
+void SetOriginalStory(StoryStore& store, std::string text);
+
+// The story as first read.
+const std::string& OriginalStory(const StoryStore& store);
+
+// Sets the story as read apart before `skript` changes.
+void KeepOriginalStory(StoryStore& store);
+
+// Puts another text in place of the story (a redirect to a library); its
+// libraries and constants are expanded when the next location is loaded.
 void ReplaceStory(StoryStore& store, std::string text);
+
+// Makes the story as read the story again (a redirect back to it).
+void RestoreOriginalStory(StoryStore& store);
 
 // The library an index of seznamknihoven names; nothing for a stale index.
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index);

@@ -1,6 +1,8 @@
 #include "parser/TextReplace.h"
 
 #include <array>
+#include <cstring>
+#include <optional>
 
 #include "base/Win1250.h"
 
@@ -27,6 +29,20 @@ bool matchesAt(std::string_view text, std::size_t at, std::string_view pattern,
             return false;
     }
     return true;
+}
+
+// The one byte that folds to `folded`; nothing when several do.
+std::optional<char> onlyByteFoldingTo(unsigned char folded) {
+    // For each folded byte: the byte that folds to it, -1 for none, -2 for several.
+    static const std::array<int, 256> only = [] {
+        std::array<int, 256> o;
+        o.fill(-1);
+        const FoldTable& up = upperTable();
+        for (int b = 0; b < 256; ++b) o[up[b]] = o[up[b]] == -1 ? b : -2;
+        return o;
+    }();
+    if (only[folded] < 0) return std::nullopt;
+    return static_cast<char>(only[folded]);
 }
 
 }  // namespace
@@ -56,6 +72,17 @@ std::size_t findCaseless(std::string_view text, std::string_view pattern, std::s
     const FoldTable& up = upperTable();
     const unsigned char first = up[static_cast<unsigned char>(pattern[0])];
     const std::size_t last = text.size() - pattern.size();
+    if (const auto only = onlyByteFoldingTo(first)) {
+        // A first character without a case ("#" of a directive): the C
+        // library's search skips to it far faster than a loop can.
+        for (std::size_t at = from; at <= last; ++at) {
+            const void* found = std::memchr(text.data() + at, *only, last + 1 - at);
+            if (!found) break;
+            at = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+            if (matchesAt(text, at, pattern, up)) return at;
+        }
+        return std::string_view::npos;
+    }
     for (std::size_t at = from; at <= last; ++at) {
         if (up[static_cast<unsigned char>(text[at])] == first && matchesAt(text, at, pattern, up))
             return at;

@@ -3,10 +3,9 @@
 #include <ini.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "base/Numbers.h"
+#include "base/TextFile.h"
 #include "base/Win1250.h"
 
 namespace morvane {
@@ -45,11 +44,8 @@ char* nextLine(char* buffer, int size, void* stream) {
 }  // namespace
 
 IniFile IniFile::read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return IniFile{};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse(text.str());
+    const auto text = readBinaryFile(path);
+    return text ? parse(*text) : IniFile{};
 }
 
 // Reads "[section]" headers and "key=value" lines; other lines are passed over.

@@ -1,15 +1,17 @@
 #include "shell/SdlAudioBackend.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <iostream>
 #include <map>
+#include <mutex>
+#include <thread>
+
+#include "shell/SdlMixer.h"
 
 namespace morvane {
 namespace {
@@ -22,8 +24,13 @@ constexpr int kBufferFrames = 2048;
 constexpr std::int32_t kMusicChannel = kSampleChannels;
 
 // The mixer is process-wide state: a second back end would free the first
-// one's music. One open back end at a time.
-std::atomic<bool> mixerInUse{false};
+// one's music, so one back end at a time has the device. A device that is
+// being closed is waited for by the next one to open: closing waits for the
+// sound's own thread to finish, which the program does not wait for.
+enum class Device { Free, Open, Closing };
+std::mutex deviceMutex;
+std::condition_variable deviceClosed;
+Device device = Device::Free;
 
 // While the audio device is looked for, the sound libraries below SDL write
 // their own diagnostics to standard error (a line for every sound card they
@@ -52,6 +59,62 @@ void SayOnceThatSoundIsOff() {
     if (!said.exchange(true)) std::cerr << "No sound device was found: sound is off.\n";
 }
 
+// Opens the device at 44100 Hz through the loaded library; false when no
+// device can be opened (no sound card, no sound server) or another back end
+// has it.
+bool OpenDevice(const SdlMixer& m) {
+    {
+        std::unique_lock lock(deviceMutex);
+        deviceClosed.wait(lock, [] { return device != Device::Closing; });
+        if (device == Device::Open) return false;
+        device = Device::Open;
+    }
+    // SDL would turn Ctrl+C and SIGTERM into a quit event that nobody reads,
+    // and the program could then only be killed: the programs handle them.
+    m.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    bool opened = false;
+    {
+        const QuietStandardError quiet;
+        opened = m.SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (opened && m.Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+            m.SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            opened = false;
+        }
+    }
+    if (!opened) {
+        std::lock_guard lock(deviceMutex);
+        device = Device::Free;
+        return false;
+    }
+    // Decoders that fail to load only mean those formats play nothing.
+    m.Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_MOD);
+    m.Mix_AllocateChannels(kSampleChannels);
+    return true;
+}
+
+// Closing the device waits for the sound's thread to end its buffer, some
+// tenths of a second that neither the end of the program nor the start of a
+// new game should wait: a thread of its own closes it.
+void CloseDevice(const SdlMixer& m) {
+    {
+        std::lock_guard lock(deviceMutex);
+        device = Device::Closing;
+    }
+    std::thread([&m] {
+        m.Mix_CloseAudio();
+        m.Mix_Quit();
+        m.SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        {
+            std::lock_guard lock(deviceMutex);
+            device = Device::Free;
+        }
+        deviceClosed.notify_all();
+    }).detach();
+}
+
+// Until the first sound or music, nothing of the sound library is loaded and
+// no device is open; every call on a handle does nothing then, as no handle
+// has been given out.
 class SdlAudioBackend final : public AudioBackend {
 public:
     ~SdlAudioBackend() override;
@@ -74,6 +137,7 @@ private:
         bool module;
     };
 
+    bool ready();
     void freeFinishedSamples();
     Mix_Music* find(MusicHandle handle, bool module) const;
     MusicHandle load(const std::string& path, bool module);
@@ -81,6 +145,8 @@ private:
     void stop(MusicHandle handle, bool module);
     void release(MusicHandle handle, bool module);
 
+    const SdlMixer* m_ = nullptr;  // set once the device is open
+    bool tried_ = false;           // the device was asked for once
     std::array<Mix_Chunk*, kSampleChannels> samples_{};  // the chunk each channel last played
     std::map<MusicHandle, Music> music_;
     MusicHandle nextHandle_ = 1;
@@ -89,17 +155,28 @@ private:
 };
 
 SdlAudioBackend::~SdlAudioBackend() {
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    if (!m_) return;
+    // Stopped here, so nothing plays a moment longer; once the mixer has
+    // halted them its thread no longer touches the chunks and music.
+    m_->Mix_HaltChannel(-1);
+    m_->Mix_HaltMusic();
     for (Mix_Chunk*& chunk : samples_) {
-        if (chunk) Mix_FreeChunk(chunk);
+        if (chunk) m_->Mix_FreeChunk(chunk);
         chunk = nullptr;
     }
-    for (auto& [handle, entry] : music_) Mix_FreeMusic(entry.music);
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    mixerInUse = false;
+    for (auto& [handle, entry] : music_) m_->Mix_FreeMusic(entry.music);
+    CloseDevice(*m_);
+}
+
+// Loads the library and opens the device on the first sound; a failure is
+// told once, and the back end then stays silent.
+bool SdlAudioBackend::ready() {
+    if (m_ || tried_) return m_ != nullptr;
+    tried_ = true;
+    const SdlMixer* mixer = LoadSdlMixer();
+    if (mixer && OpenDevice(*mixer)) m_ = mixer;
+    else SayOnceThatSoundIsOff();
+    return m_ != nullptr;
 }
 
 // Frees the chunks of sounds that have ended. A sound's chunk must live until
@@ -109,28 +186,29 @@ SdlAudioBackend::~SdlAudioBackend() {
 void SdlAudioBackend::freeFinishedSamples() {
     for (int channel = 0; channel < kSampleChannels; ++channel) {
         Mix_Chunk*& chunk = samples_[static_cast<std::size_t>(channel)];
-        if (chunk && !Mix_Playing(channel)) {
-            Mix_FreeChunk(chunk);
+        if (chunk && !m_->Mix_Playing(channel)) {
+            m_->Mix_FreeChunk(chunk);
             chunk = nullptr;
         }
     }
 }
 
 void SdlAudioBackend::playSample(const std::string& path, std::int32_t volume) {
+    if (!ready()) return;
     freeFinishedSamples();
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* chunk = m_->Mix_LoadWAV(path.c_str());
     if (!chunk) return;
     // The volume goes on the chunk before it starts, so no buffer is mixed
     // at the channel's old volume.
-    Mix_VolumeChunk(chunk, mixerVolume(volume));
-    const int channel = Mix_PlayChannel(-1, chunk, 0);
+    m_->Mix_VolumeChunk(chunk, mixerVolume(volume));
+    const int channel = m_->Mix_PlayChannel(-1, chunk, 0);
     if (channel < 0) {  // all 32 channels busy: the sound is dropped
-        Mix_FreeChunk(chunk);
+        m_->Mix_FreeChunk(chunk);
         return;
     }
-    Mix_Volume(channel, MIX_MAX_VOLUME);
+    m_->Mix_Volume(channel, MIX_MAX_VOLUME);
     Mix_Chunk*& slot = samples_[static_cast<std::size_t>(channel)];
-    if (slot) Mix_FreeChunk(slot);  // ended after the sweep above, or the channel was free
+    if (slot) m_->Mix_FreeChunk(slot);  // ended after the sweep above, or the channel was free
     slot = chunk;
 }
 
@@ -140,7 +218,8 @@ Mix_Music* SdlAudioBackend::find(MusicHandle handle, bool module) const {
 }
 
 MusicHandle SdlAudioBackend::load(const std::string& path, bool module) {
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (!ready()) return kNoMusic;
+    Mix_Music* music = m_->Mix_LoadMUS(path.c_str());
     if (!music) return kNoMusic;
     const MusicHandle handle = nextHandle_++;
     music_.emplace(handle, Music{music, module});
@@ -152,11 +231,11 @@ bool SdlAudioBackend::play(MusicHandle handle, bool module) {
     Mix_Music* music = find(handle, module);
     if (!music) return false;
     if (handle == playing_) {
-        if (paused_) Mix_ResumeMusic();
+        if (paused_) m_->Mix_ResumeMusic();
         paused_ = false;
         return true;
     }
-    if (Mix_PlayMusic(music, -1) != 0) return false;
+    if (m_->Mix_PlayMusic(music, -1) != 0) return false;
     playing_ = handle;
     paused_ = false;
     return true;
@@ -168,7 +247,7 @@ std::int32_t SdlAudioBackend::playStream(MusicHandle stream) {
 
 void SdlAudioBackend::stop(MusicHandle handle, bool module) {
     if (!find(handle, module) || handle != playing_ || paused_) return;
-    Mix_PauseMusic();
+    m_->Mix_PauseMusic();
     paused_ = true;
 }
 
@@ -176,21 +255,22 @@ void SdlAudioBackend::release(MusicHandle handle, bool module) {
     Mix_Music* music = find(handle, module);
     if (!music) return;
     if (handle == playing_) {
-        Mix_HaltMusic();
+        m_->Mix_HaltMusic();
         playing_ = kNoMusic;
         paused_ = false;
     }
-    Mix_FreeMusic(music);
+    m_->Mix_FreeMusic(music);
     music_.erase(handle);
 }
 
 void SdlAudioBackend::setChannelVolume(std::int32_t channel, std::int32_t volume) {
-    if (channel == kMusicChannel) Mix_VolumeMusic(mixerVolume(volume));
-    if (channel >= 0 && channel < kSampleChannels) Mix_Volume(channel, mixerVolume(volume));
+    if (!m_) return;
+    if (channel == kMusicChannel) m_->Mix_VolumeMusic(mixerVolume(volume));
+    if (channel >= 0 && channel < kSampleChannels) m_->Mix_Volume(channel, mixerVolume(volume));
 }
 
 void SdlAudioBackend::setModuleVolume(MusicHandle module, std::int32_t volume) {
-    if (find(module, true) && module == playing_) Mix_VolumeMusic(mixerVolume(volume));
+    if (find(module, true) && module == playing_) m_->Mix_VolumeMusic(mixerVolume(volume));
 }
 
 }  // namespace
@@ -202,29 +282,11 @@ int mixerVolume(std::int32_t volume) {
     return (volume * MIX_MAX_VOLUME + 254) / 255;
 }
 
-std::unique_ptr<AudioBackend> OpenSdlAudio() {
-    if (mixerInUse.exchange(true)) return nullptr;
-    // SDL would turn Ctrl+C and SIGTERM into a quit event that nobody reads,
-    // and the program could then only be killed: the programs handle them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    bool opened = false;
-    {
-        const QuietStandardError quiet;
-        opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        if (opened && Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            opened = false;
-        }
-    }
-    if (!opened) {
-        mixerInUse = false;
-        SayOnceThatSoundIsOff();
-        return nullptr;
-    }
-    // Decoders that fail to load only mean those formats play nothing.
-    Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_MOD);
-    Mix_AllocateChannels(kSampleChannels);
-    return std::make_unique<SdlAudioBackend>();
+std::unique_ptr<AudioBackend> OpenSdlAudio() { return std::make_unique<SdlAudioBackend>(); }
+
+void WaitUntilAudioClosed() {
+    std::unique_lock lock(deviceMutex);
+    deviceClosed.wait(lock, [] { return device != Device::Closing; });
 }
 
 }  // namespace morvane

@@ -183,3 +183,25 @@ TEST(TextPlay, CtrlCAndSigtermEndTheProgramAtOnceIdleOrBusy) {
         std::fclose(out);
     }
 }
+
+// The sound library (some seventy shared libraries) is loaded by the first
+// sound, not by the start: the dynamic linker's log shows which it loaded.
+TEST(TextPlay, SoundLibraryIsLoadedOnlyOnceASoundPlays) {
+    GameFolder game(R"(<1><TEXT OBSAH="Ticho"><M T="Dál" X="2">
+<2><AUDIOSOUND SOUBOR="zvon.wav"><TEXT OBSAH="Zvon">
+)");
+    const auto loaded = [&](const std::string& moves) {
+        game.write("moves.txt", moves);
+        const auto log = game.path() / "ld.txt";
+        // In parentheses: Shell's own redirection would take standard error too.
+        const std::string command = "(LD_DEBUG=files SDL_AUDIODRIVER=dummy " +
+                                    std::string(MORVANE_TEXT_BINARY) + " --json '" +
+                                    game.path().string() + "' < '" +
+                                    (game.path() / "moves.txt").string() + "' 2>'" +
+                                    log.string() + "')";
+        EXPECT_EQ(Shell(command), 0);
+        return ReadFile(log).find("libSDL2_mixer") != std::string::npos;
+    };
+    EXPECT_FALSE(loaded(""));
+    EXPECT_TRUE(loaded("1\n"));
+}

@@ -70,8 +70,9 @@ struct Played {
     const nlohmann::json& final() const { return line(lines.size() < 2 ? lines.size() : lines.size() - 2); }
 };
 
-inline Played PlayText(const TempFolder& game, const std::vector<std::string>& commands,
-                       const std::string& options = "--seed 1") {
+// Runs morvane-text --json on the commands; its standard output as printed.
+inline std::string RunText(const TempFolder& game, const std::vector<std::string>& commands,
+                           const std::string& options, int& status) {
     std::string input;
     for (const auto& c : commands) input += c + "\n";
     game.write("input.txt", input);
@@ -81,14 +82,20 @@ inline Played PlayText(const TempFolder& game, const std::vector<std::string>& c
                                 " --json " + options + " '" + game.path().string() + "' < '" +
                                 (game.path() / "input.txt").string() + "' 2>'" +
                                 (game.path() / "stderr.txt").string() + "'";
-    Played played;
+    status = -1;
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return played;
+    if (!pipe) return {};
     std::string output;
     char buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    played.status = WEXITSTATUS(::pclose(pipe));
-    std::istringstream lines(output);
+    status = WEXITSTATUS(::pclose(pipe));
+    return output;
+}
+
+inline Played PlayText(const TempFolder& game, const std::vector<std::string>& commands,
+                       const std::string& options = "--seed 1") {
+    Played played;
+    std::istringstream lines(RunText(game, commands, options, played.status));
     for (std::string line; std::getline(lines, line);) {
         auto parsed = nlohmann::json::parse(line, nullptr, false);
         if (parsed.is_discarded()) parsed = {{"raw", line}};

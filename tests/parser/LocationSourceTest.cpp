@@ -224,7 +224,7 @@ TEST(LocationSource, ExpansionRepeatsUntilTheStoryCanNoLongerChange) {
     ReplaceStory(f.store, "<1>KNIHA;<2>");
     EXPECT_EQ(f.load(1), "<1>#knihovna_ab;");
     EXPECT_EQ(f.load(1), "<1>abcd");
-    EXPECT_EQ(f.store.puvodniskript, "<1>KNIHA;<2>");
+    EXPECT_EQ(OriginalStory(f.store), "<1>KNIHA;<2>");
 }
 
 TEST(LocationSource, UnreadableStoryIsAnErrorAndIsTriedAgain) {
