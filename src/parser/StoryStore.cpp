@@ -6,6 +6,7 @@ void UnsettleStory(StoryStore& store) {
     store.cache.settled = false;
     store.cache.cyclicConstantsApplied = false;
     store.cache.changingPasses = 0;
+    store.cache.limitReached = false;
     store.cache.markers.clear();
 }
 
@@ -20,6 +21,12 @@ void ResetGameLists(StoryStore& store) {
 void ReplaceStory(StoryStore& store, std::string text) {
     store.skript = std::move(text);
     UnsettleStory(store);
+}
+
+std::size_t ExpansionLimit(const StoryStore& store, std::size_t size) {
+    constexpr std::size_t kMaxGrowth = std::size_t{64} << 20;
+    const std::size_t base = store.cache.changingPasses > 0 ? store.cache.grownFrom : size;
+    return base + kMaxGrowth;
 }
 
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index) {
