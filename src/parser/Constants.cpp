@@ -31,6 +31,22 @@ void LoadConstants(StoryStore& store, Reporter& reporter) {
 
 namespace {
 
+std::size_t countAll(std::string_view text, std::string_view pattern) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(pattern); at != std::string_view::npos;
+         at = text.find(pattern, at + pattern.size()))
+        ++count;
+    return count;
+}
+
+// Whether replacing every `constant` in `text` keeps it within `limit` bytes.
+bool fitsWithin(std::string_view text, const TMyPlugin& constant, std::size_t limit) {
+    if (constant.obsah.size() <= constant.nazev.size() || constant.nazev.empty()) return true;
+    const std::size_t room = limit > text.size() ? limit - text.size() : 0;
+    const std::size_t growth = constant.obsah.size() - constant.nazev.size();
+    return countAll(text, constant.nazev) <= room / growth;
+}
+
 // Which constants bring back their own name: a value holding the name, or
 // holding the name of a constant that leads back to it.
 std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
@@ -64,6 +80,7 @@ std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
 std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text,
                            EditLog* log) {
     const std::vector<bool> cyclic = cyclicConstants(store.seznamkonstant);
+    const std::size_t limit = ExpansionLimit(store, text.size());
     std::size_t replaced = 0;
     for (std::size_t i = 0; i < store.seznamkonstant.size(); ++i) {
         const TMyPlugin& constant = store.seznamkonstant[i];
@@ -75,6 +92,12 @@ std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& t
         }
         // A value equal to its name changes nothing and must not count as a change.
         if (constant.obsah == constant.nazev) continue;
+        if (!fitsWithin(text, constant, limit)) {
+            const std::string report = cz("Konstanty se vkládají donekonečna, vkládání zastaveno !");
+            if (store.cache.reported.insert(report).second) reporter.showMessage(report);
+            store.cache.limitReached = true;
+            break;
+        }
         std::vector<TextEdit>* edits = nullptr;
         if (log) edits = &log->emplace_back(EditPass{constant.nazev, false, {}, {}}).edits;
         replaced += replaceAll(text, constant.nazev, constant.obsah, edits);

@@ -29,6 +29,8 @@ void LoadConstants(StoryStore& store, Reporter& reporter);
 // constants) is reported once and applied in the first pass only, until the
 // story or the constants change: otherwise every location load would grow
 // the story again.
+// A constant that would grow the text past ExpansionLimit is left out, with
+// the ones after it, and reported.
 // Each constant's replacements go to `log` when one is given.
 std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text,
                            EditLog* log = nullptr);

@@ -14,9 +14,8 @@ namespace {
 const std::string kDirective = "#knihovna_";
 // Guards against expansions that grow without end although no library
 // includes itself (each library including the next one twice, say): past
-// these the expansion stops with a report.
+// this count, or past ExpansionLimit, the expansion stops with a report.
 constexpr std::size_t kMaxExpansions = 1'000'000;
-constexpr std::size_t kMaxGrowth = std::size_t{64} << 20;
 constexpr std::size_t kExcerptLength = 60;
 
 void reportOnce(StoryStore& store, Reporter& reporter, const std::string& text) {
@@ -126,7 +125,11 @@ class Expansion {
 public:
     Expansion(StoryStore& store, Reporter& reporter, std::string text,
               std::vector<TextSegment>* segments)
-        : store_(store), reporter_(reporter), story_(std::move(text)), segments_(segments) {
+        : store_(store),
+          reporter_(reporter),
+          story_(std::move(text)),
+          segments_(segments),
+          limit_(ExpansionLimit(store, story_.size())) {
         out_.reserve(story_.size());
         frames_.push_back(Frame{});
         learnNames(story_);
@@ -183,11 +186,12 @@ private:
             ++frame.pos;
             return;
         }
-        if (++replaced_ > kMaxExpansions || out_.size() > story_.size() + kMaxGrowth) {
+        if (++replaced_ > kMaxExpansions || out_.size() > limit_) {
             // The rest, this directive included, stays as it is.
             reportOnce(store_, reporter_,
                        cz("Knihovny se vkládají donekonečna, vkládání zastaveno !"));
             stopped_ = true;
+            store_.cache.limitReached = true;
             return;
         }
         frame.pos = d.end;
@@ -249,6 +253,7 @@ private:
     std::string story_;
     std::string out_;
     std::vector<TextSegment>* segments_;
+    std::size_t limit_;  // the output's size past which expansion stops
     std::vector<Frame> frames_;
     std::map<std::string, std::string> known_;  // upper-case name -> name as written
     std::set<std::string> acyclic_;

@@ -25,10 +25,13 @@ void prepareStory(StoryStore& store, Reporter& reporter) {
     cache.settled = false;
     cache.markers.clear();
     if (MayChangeStory(store)) KeepOriginalStory(store);
+    if (cache.changingPasses == 0) cache.grownFrom = store.skript.size();
     const std::size_t changes = ExpandLibraries(store, reporter, store.skript, store.zmeny) +
                                 ApplyConstants(store, reporter, store.skript, store.zmeny);
-    if (changes > 0 && ++cache.changingPasses <= kMaxChangingPasses) return;
-    if (changes > 0)
+    const bool stopped =
+        cache.limitReached || store.skript.size() > ExpansionLimit(store, cache.grownFrom);
+    if (changes > 0 && !stopped && ++cache.changingPasses <= kMaxChangingPasses) return;
+    if (changes > 0 && !cache.limitReached)
         reporter.showMessage(
             cz("Knihovny a konstanty se vkládají donekonečna, vkládání zastaveno !"));
     cache.settled = true;

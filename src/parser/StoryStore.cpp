@@ -6,6 +6,7 @@ void UnsettleStory(StoryStore& store) {
     store.cache.settled = false;
     store.cache.cyclicConstantsApplied = false;
     store.cache.changingPasses = 0;
+    store.cache.limitReached = false;
     store.cache.markers.clear();
 }
 
@@ -43,6 +44,12 @@ void ReplaceStory(StoryStore& store, std::string text) {
 void RestoreOriginalStory(StoryStore& store) {
     if (store.puvodniOddelen) SetOriginalStory(store, std::move(store.puvodniskript));
     else UnsettleStory(store);
+}
+
+std::size_t ExpansionLimit(const StoryStore& store, std::size_t size) {
+    constexpr std::size_t kMaxGrowth = std::size_t{64} << 20;
+    const std::size_t base = store.cache.changingPasses > 0 ? store.cache.grownFrom : size;
+    return base + kMaxGrowth;
 }
 
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index) {

@@ -37,6 +37,9 @@ struct StoryCache {
     // Passes in a row that changed the story: a story that keeps changing
     // feeds itself through libraries and constants together.
     std::size_t changingPasses = 0;
+    std::size_t grownFrom = 0;  // the story's size before the first of them
+    // An expansion stopped at ExpansionLimit: the story is taken as it is.
+    bool limitReached = false;
     // Library directives that can never be expanded, and the reports already
     // made about them: each problem is reported once per run.
     std::set<std::string> cyclic;
@@ -95,6 +98,13 @@ void ReplaceStory(StoryStore& store, std::string text);
 
 // Makes the story as read the story again (a redirect back to it).
 void RestoreOriginalStory(StoryStore& store);
+
+// The size past which libraries and constants stop expanding a text now
+// `size` bytes long: 64 MB more than the story had before its first
+// expansion (or than the text, outside the story's passes). Expansions that
+// feed each other, or chains that double at every link, end there with a
+// report, however many passes they take.
+std::size_t ExpansionLimit(const StoryStore& store, std::size_t size);
 
 // The library an index of seznamknihoven names; nothing for a stale index.
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index);

@@ -141,6 +141,22 @@ TEST(Constants, ConstantsAndLibrariesFeedingEachOtherStopAfterAFewLoads) {
               cz("Knihovny a konstanty se vkládají donekonečna, vkládání zastaveno !"));
 }
 
+TEST(Constants, AChainThatDoublesTheStoryIsStoppedAndReported) {
+    StoryFixture f;
+    // No constant holds its own name, yet each doubles the next: sixteen
+    // copies of the last one's 9 MB would pass the limit.
+    const std::string chain = "K0 K1K1\nK1 K2K2\nK2 K3K3\nK3 K4K4\nK4 " +
+                              std::string(9 << 20, 'x') + "\n";
+    f.folder.write("data/konstanty.vrn", chain);
+    f.folder.write("data/data.vrn", "<1>K0<2>dva");
+    LoadConstants(f.store, f.frontend);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.load(2), "<2>dva");
+    EXPECT_LT(f.store.skript.size(), std::size_t{1} << 20);
+    EXPECT_TRUE(f.store.cache.settled);
+    EXPECT_EQ(f.frontend.messages,
+              std::vector<std::string>{cz("Konstanty se vkládají donekonečna, vkládání zastaveno !")});
+}
+
 TEST(Constants, LinesSplitIntoNameAndValue) {
     const auto constant = parseConstantLine("SILA   12");
     ASSERT_TRUE(constant);
