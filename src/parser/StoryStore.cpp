@@ -1,5 +1,7 @@
 #include "parser/StoryStore.h"
 
+#include <algorithm>
+
 namespace morvane {
 
 void UnsettleStory(StoryStore& store) {
@@ -47,9 +49,9 @@ void RestoreOriginalStory(StoryStore& store) {
 }
 
 std::size_t ExpansionLimit(const StoryStore& store, std::size_t size) {
-    constexpr std::size_t kMaxGrowth = std::size_t{64} << 20;
+    constexpr std::size_t kMinGrowth = std::size_t{16} << 20;
     const std::size_t base = store.cache.changingPasses > 0 ? store.cache.grownFrom : size;
-    return base + kMaxGrowth;
+    return base + std::max(kMinGrowth, 2 * base);
 }
 
 const TMyPlugin* libraryAt(const StoryStore& store, std::optional<std::size_t> index) {

@@ -100,10 +100,11 @@ void ReplaceStory(StoryStore& store, std::string text);
 void RestoreOriginalStory(StoryStore& store);
 
 // The size past which libraries and constants stop expanding a text now
-// `size` bytes long: 64 MB more than the story had before its first
-// expansion (or than the text, outside the story's passes). Expansions that
-// feed each other, or chains that double at every link, end there with a
-// report, however many passes they take.
+// `size` bytes long: three times the story before its first expansion (or
+// the text, outside the story's passes), and at least 16 MB more. Real
+// stories grow far less; expansions that feed each other, or chains that
+// double at every link, end there with a report, however many passes they
+// take, and the work they cost stays bounded by the story's size.
 std::size_t ExpansionLimit(const StoryStore& store, std::size_t size);
 
 // The library an index of seznamknihoven names; nothing for a stale index.
