@@ -47,11 +47,12 @@ bool fitsWithin(std::string_view text, const TMyPlugin& constant, std::size_t li
     return countAll(text, constant.nazev) <= room / growth;
 }
 
-// Which constants bring back their own name: a value holding the name, or
-// holding the name of a constant that leads back to it.
-std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
+using Graph = std::vector<std::vector<std::size_t>>;
+
+// Which constant's value holds which constants' names.
+Graph constantLinks(const std::vector<TMyPlugin>& constants) {
     const std::size_t n = constants.size();
-    std::vector<std::vector<std::size_t>> leadsTo(n);
+    Graph leadsTo(n);
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = 0; j < n; ++j) {
             const std::string& name = constants[j].nazev;
@@ -59,18 +60,70 @@ std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
                 leadsTo[i].push_back(j);
         }
     }
+    return leadsTo;
+}
+
+// The order in which a depth-first walk of `graph` finishes its nodes.
+std::vector<std::size_t> finishOrder(const Graph& graph) {
+    std::vector<std::size_t> order;
+    std::vector<bool> seen(graph.size(), false);
+    std::vector<std::pair<std::size_t, std::size_t>> stack;  // node, next edge
+    for (std::size_t root = 0; root < graph.size(); ++root) {
+        if (seen[root]) continue;
+        seen[root] = true;
+        stack.push_back({root, 0});
+        while (!stack.empty()) {
+            auto& [node, edge] = stack.back();
+            if (edge < graph[node].size()) {
+                const std::size_t next = graph[node][edge++];
+                if (!seen[next]) {
+                    seen[next] = true;
+                    stack.push_back({next, 0});
+                }
+            } else {
+                order.push_back(node);
+                stack.pop_back();
+            }
+        }
+    }
+    return order;
+}
+
+// Which constants bring back their own name: a value holding the name, or
+// holding the name of a constant that leads back to it. Those are the ones
+// in a strongly connected group of two or more, or linked to themselves;
+// the groups are found in two walks, so a long constants file costs time in
+// proportion to its links, not to their cube.
+std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
+    const Graph leadsTo = constantLinks(constants);
+    const std::size_t n = leadsTo.size();
+    Graph comesFrom(n);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j : leadsTo[i]) comesFrom[j].push_back(i);
+    const std::vector<std::size_t> order = finishOrder(leadsTo);
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> group(n, kNone), groupSize;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (group[*it] != kNone) continue;
+        const std::size_t id = groupSize.size();
+        groupSize.push_back(0);
+        std::vector<std::size_t> pending{*it};
+        group[*it] = id;
+        while (!pending.empty()) {
+            const std::size_t node = pending.back();
+            pending.pop_back();
+            ++groupSize[id];
+            for (std::size_t from : comesFrom[node])
+                if (group[from] == kNone) {
+                    group[from] = id;
+                    pending.push_back(from);
+                }
+        }
+    }
     std::vector<bool> cyclic(n, false);
     for (std::size_t i = 0; i < n; ++i) {
-        std::vector<bool> seen(n, false);
-        std::vector<std::size_t> pending = leadsTo[i];
-        while (!pending.empty() && !cyclic[i]) {
-            const std::size_t j = pending.back();
-            pending.pop_back();
-            if (j == i) cyclic[i] = true;
-            if (seen[j]) continue;
-            seen[j] = true;
-            pending.insert(pending.end(), leadsTo[j].begin(), leadsTo[j].end());
-        }
+        cyclic[i] = groupSize[group[i]] > 1;
+        for (std::size_t j : leadsTo[i]) cyclic[i] = cyclic[i] || j == i;
     }
     return cyclic;
 }
@@ -79,30 +132,33 @@ std::vector<bool> cyclicConstants(const std::vector<TMyPlugin>& constants) {
 
 std::size_t ApplyConstants(StoryStore& store, Reporter& reporter, std::string& text,
                            EditLog* log) {
-    const std::vector<bool> cyclic = cyclicConstants(store.seznamkonstant);
+    StoryCache& cache = store.cache;
+    if (cache.cyclicConstants.size() != store.seznamkonstant.size())
+        cache.cyclicConstants = cyclicConstants(store.seznamkonstant);
+    const std::vector<bool>& cyclic = cache.cyclicConstants;
     const std::size_t limit = ExpansionLimit(store, text.size());
     std::size_t replaced = 0;
     for (std::size_t i = 0; i < store.seznamkonstant.size(); ++i) {
         const TMyPlugin& constant = store.seznamkonstant[i];
         if (cyclic[i]) {
-            if (store.cache.cyclicConstantsApplied) continue;
+            if (cache.cyclicConstantsApplied) continue;
             const std::string report =
                 cz("Konstanta ") + constant.nazev + cz(" obsahuje sama sebe, použije se jen jednou !");
-            if (store.cache.reported.insert(report).second) reporter.showMessage(report);
+            if (cache.reported.insert(report).second) reporter.showMessage(report);
         }
         // A value equal to its name changes nothing and must not count as a change.
         if (constant.obsah == constant.nazev) continue;
         if (!fitsWithin(text, constant, limit)) {
             const std::string report = cz("Konstanty se vkládají donekonečna, vkládání zastaveno !");
-            if (store.cache.reported.insert(report).second) reporter.showMessage(report);
-            store.cache.limitReached = true;
+            if (cache.reported.insert(report).second) reporter.showMessage(report);
+            cache.limitReached = true;
             break;
         }
         std::vector<TextEdit>* edits = nullptr;
         if (log) edits = &log->emplace_back(EditPass{constant.nazev, false, {}, {}}).edits;
         replaced += replaceAll(text, constant.nazev, constant.obsah, edits);
     }
-    store.cache.cyclicConstantsApplied = true;
+    cache.cyclicConstantsApplied = true;
     return replaced;
 }
 

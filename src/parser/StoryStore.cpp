@@ -9,6 +9,7 @@ void UnsettleStory(StoryStore& store) {
     store.cache.cyclicConstantsApplied = false;
     store.cache.changingPasses = 0;
     store.cache.limitReached = false;
+    store.cache.cyclicConstants.clear();
     store.cache.markers.clear();
 }
 

@@ -34,6 +34,7 @@ struct StoryCache {
     // other constants) are applied in one pass only: applied again at every
     // load they would grow the story without end. Set once that pass is done.
     bool cyclicConstantsApplied = false;
+    std::vector<bool> cyclicConstants;  // which they are, found once per constants list
     // Passes in a row that changed the story: a story that keeps changing
     // feeds itself through libraries and constants together.
     std::size_t changingPasses = 0;
