@@ -93,6 +93,6 @@ std::string HumanHelp(const std::string& screen) {
     return text + "  ? (help) — tento seznam\n";
 }
 
-std::string HumanDeathText() { return "Tvá postava zemřela. Enter ukončí hru."; }
+std::string HumanDeathText() { return "Tvá postava zemřela."; }
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #include "console/HumanView.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "base/Win1250.h"
@@ -124,8 +125,7 @@ void HumanView::mainScreen(std::size_t pageFrom) {
     if (g.okno.pokracovatVisible) out << "[" << toUtf8(buttons.pokracovat) << ": Enter]\n";
     if (g.casovac.casovacbezi && g.casovac.casovaczobrazit)
         out << "Zbývá: " << g.casovac.zbyvacas << " s\n";
-    for (auto it = g.historie.rbegin(); it != g.historie.rend(); ++it)
-        if (!it->text.empty()) out << "  | " << Lines(it->text) << "\n";
+    infoLines();
     const postava& h = g.hrac;
     out << "Životy " << h.zivoty << " / " << h.maxzivoty << " · Mana " << h.mana << " / "
         << h.maxmana << " · " << toUtf8(DescribeSheetCaptions().zkusenosti) << " " << h.zkusenosti
@@ -136,6 +136,29 @@ void HumanView::mainScreen(std::size_t pageFrom) {
     if (HelpOffered(g)) offered += "[" + toUtf8(buttons.napoveda) + "] ";
     if (AudioOffered(g)) offered += "[" + toUtf8(buttons.audio) + "] ";
     out << offered << "[" << toUtf8(buttons.konec) << "]  " << HumanCue("main") << "\n";
+}
+
+// The history shifts by one line for each new message, so the lines new
+// since the last screen are those after the longest overlap of the two.
+void HumanView::infoLines() {
+    std::vector<std::string> now;
+    for (auto it = game.historie.rbegin(); it != game.historie.rend(); ++it)
+        if (!it->text.empty()) now.push_back(Lines(it->text));
+    std::size_t from = 0;
+    if (infoShown) {
+        const std::vector<std::string>& before = *infoShown;
+        for (std::size_t shift = 0; shift <= before.size(); ++shift) {
+            const std::size_t overlap = before.size() - shift;
+            if (overlap <= now.size() &&
+                std::equal(before.begin() + static_cast<std::ptrdiff_t>(shift), before.end(),
+                           now.begin())) {
+                from = overlap;
+                break;
+            }
+        }
+        *infoShown = now;
+    }
+    for (std::size_t i = from; i < now.size(); ++i) out << "  | " << now[i] << "\n";
 }
 
 void HumanView::menuScreen() {

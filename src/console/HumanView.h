@@ -28,6 +28,12 @@ struct HumanView {
     void messages(const std::vector<std::string>& messages, const std::vector<std::string>& sounds,
                   const std::vector<std::string>& notes);
     void prompt();
+    // The fight as it stands, without what may be typed: its last round.
+    void fightRound() { fightScreen(); }
+
+    // The info lines printed so far, oldest first: a main screen adds only
+    // the lines that came since. Null: all of them.
+    std::vector<std::string>* infoShown = nullptr;
 
 private:
     void mainScreen(std::size_t pageFrom);
@@ -44,6 +50,7 @@ private:
     void pictureScreen(const nlohmann::ordered_json& texts);
     void audioScreen();
     void deathScreen();
+    void infoLines();
     void heading(std::string_view win1250);
     void hint(std::string_view win1250, const char* indent = "  ");
 };

@@ -232,13 +232,19 @@ bool TextSession::clockTick() {
     return false;
 }
 
-void TextSession::showMoveSoFar() {
-    if (!human() || !moving_ || !started_) return;
+// A view for a person with what is waiting to be said already printed.
+HumanView TextSession::humanNow() {
     HumanView view{out_, *game_};
     view.messages(messages_, sounds_, notes_);
     messages_.clear();
     sounds_.clear();
     notes_.clear();
+    return view;
+}
+
+void TextSession::showMoveSoFar() {
+    if (!human() || !moving_ || !started_) return;
+    HumanView view = humanNow();
     const std::size_t shown = game_->hlavni.prvky.size();
     if (pageLokace_ != game_->stavhry.lokace) pageShown_ = 0;
     if (pageShown_ < shown) {
@@ -255,6 +261,7 @@ void TextSession::emit(Screen screen, const json& screenTexts) {
         out_ << StateLine(ScreenName(screen), messages_, sounds_, shown, screenTexts) << '\n';
     } else {
         HumanView view{out_, *game_};
+        view.infoShown = &infoShown_;
         view.messages(messages_, sounds_, notes_);
         const bool continued = pageLokace_ == game_->stavhry.lokace;
         if (!quiet_) view.show(ScreenName(screen), screenTexts, continued ? pageShown_ : 0);
@@ -289,12 +296,8 @@ void TextSession::closeSideScreens() { sideClosed_ = true; }
 void TextSession::showDeath() {
     // A person sees how it came to this: the fight's last round, or the page.
     if (human() && FightOpen(*game_)) {
-        HumanView view{out_, *game_};
-        view.messages(messages_, sounds_, notes_);
-        messages_.clear();
-        sounds_.clear();
-        notes_.clear();
-        view.show(ScreenName(Screen::Fight), nullptr, 0);
+        HumanView view = humanNow();
+        view.fightRound();
     } else {
         showMoveSoFar();
     }
@@ -320,14 +323,22 @@ void TextSession::showPicture(const std::string& file, std::int32_t width, std::
     }
 }
 
+// The fight closes itself on the blow that ends it; a person still sees
+// that last round before the page goes on.
 void TextSession::showFight() {
     showMoveSoFar();
+    bool closed = false;
     while (FightOpen(*game_)) {
         const Command c = next(Screen::Fight, human() ? json(nullptr) : FightJson(*game_));
+        closed = c.word(0) == "close";
         guarded([&] {
             if (human()) refuse(fightHuman(c));
             else if (!fightCommand(c)) refuse(Refusal::UnknownCommand);
         });
+    }
+    if (human() && !closed) {
+        HumanView view = humanNow();
+        view.fightRound();
     }
 }
 

@@ -23,6 +23,7 @@
 namespace morvane {
 
 struct Game;
+struct HumanView;
 
 class TextSession final : public Frontend {
 public:
@@ -78,6 +79,7 @@ private:
     bool clockTick();
     // A person sees the page a move has written so far before a screen it opens.
     void showMoveSoFar();
+    HumanView humanNow();
     void emit(Screen screen, const nlohmann::ordered_json& screenTexts);
 
     // Runs a core operation at the boundary of a command: a failure that
@@ -125,6 +127,7 @@ private:
     std::size_t pageShown_ = 0;       // page elements shown while the move ran,
     std::int32_t pageLokace_ = 0;     // of this location
     bool sideClosed_ = false;         // the countdown closed the sheet or the inventory
+    std::vector<std::string> infoShown_;  // the info lines a person has seen
     std::string xpinfo_;  // the sheet's hint line
     struct PictureShown {
         std::string file, caption;
