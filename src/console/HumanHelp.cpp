@@ -54,9 +54,9 @@ constexpr ScreenHelp kHelp[] = {
      "kouzla (spell) — seznam kouzel\n"
      "info ČÍSLO — popis akce, předmětu nebo kouzla\n"
      "close — zavře souboj, když je nepřítel poražen"},
-    {"save", "Enter uloží pod nabídnutým názvem, save NÁZEV pod jiným, close neukládá.",
+    {"save", "Napiš název a stiskni Enter; samotný Enter uloží pod nabídnutým, close neuloží.",
+     "NÁZEV (save NÁZEV) — uloží pod názvem NÁZEV\n"
      "Enter — uloží pod nabídnutým názvem\n"
-     "save NÁZEV — uloží pod názvem NÁZEV\n"
      "close (cancel) — neuloží"},
     {"picture", "Enter zavře obrázek.", "Enter (close) — zavře"},
     {"audio", "1 nebo 2 zapne či vypne, close uloží a zavře.",

@@ -429,7 +429,8 @@ Refusal TextSession::fightChoice(std::optional<std::int32_t> k, bool info) {
     return Refusal::None;
 }
 
-// A person presses Enter to save under the offered name, or names another.
+// A person types the name (Enter alone keeps the one offered); a script
+// says "save NAME".
 void TextSession::showSave() {
     showMoveSoFar();
     std::string field = DescribeSaveScreen(*game_).edit1;
@@ -437,8 +438,9 @@ void TextSession::showSave() {
         const Command c = next(Screen::Save, {{"Edit1", toUtf8(field)}});
         const std::string verb = c.word(0);
         if ((verb == "cancel" || (human() && verb == "close")) && c.words.size() == 1) return;
-        if (verb == "save" || (human() && c.words.empty())) {
-            if (c.words.size() > 1) field = fromUtf8(c.rest);
+        if (verb == "save" || human()) {
+            if (verb == "save" && c.words.size() > 1) field = fromUtf8(c.rest);
+            else if (verb != "save" && !c.line.empty()) field = fromUtf8(c.line);
             if (SaveScreenClick(*game_, field) == SaveScreenAction::Close) {
                 confirm(SavedReport(field));
                 return;
