@@ -6,27 +6,19 @@
 #include <sstream>
 
 #include "base/GameEnded.h"
-#include "base/Numbers.h"
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
-#include "character/CharacterSheet.h"
-#include "character/HeroRecord.h"
-#include "character/Inventory.h"
-#include "character/SellScreen.h"
-#include "character/ShopScreen.h"
 #include "combat/FightView.h"
 #include "console/HumanView.h"
 #include "console/HumanHelp.h"
 #include "console/JsonView.h"
-#include "console/Numbering.h"
+#include "console/TextWords.h"
 #include "game/Game.h"
 #include "game/Flow.h"
 #include "game/Refusal.h"
 #include "save/SavePosition.h"
 #include "save/SaveScreen.h"
 #include "save/SavedPositionList.h"
-#include "shell/AudioCommands.h"
-#include "shell/AudioSettings.h"
 #include "shell/SdlAudioBackend.h"
 
 namespace morvane {
@@ -56,54 +48,11 @@ const char* ScreenName(TextSession::Screen s) {
     return "";
 }
 
-// A whole number typed by the player; nothing for anything else.
-std::optional<std::int32_t> Number(const std::string& word) {
-    return parseInteger(word);
-}
-
-std::optional<PriceSlot> Attribute(const std::string& word) {
-    if (word == "zivoty") return PriceSlot::Zivoty;
-    if (word == "mana") return PriceSlot::Mana;
-    if (word == "sila") return PriceSlot::Sila;
-    if (word == "obratnost") return PriceSlot::Obratnost;
-    if (word == "rychlost") return PriceSlot::Rychlost;
-    if (word == "energie") return PriceSlot::Energie;
-    return std::nullopt;
-}
-
-constexpr std::pair<const char*, SellKind> kSellKinds[] = {
-    {"zbran", SellKind::Weapon}, {"zbroj", SellKind::Armour}, {"predmet", SellKind::Item}};
-
-const char* SellKindName(SellKind kind) {
-    for (const auto& [name, k] : kSellKinds)
-        if (k == kind) return name;
-    return "";
-}
-
-std::optional<SellKind> SellKindNamed(const std::string& word) {
-    for (const auto& [name, k] : kSellKinds)
-        if (word == name) return k;
-    return std::nullopt;
-}
-
-// A word as a person may type it: any case, with or without the accents
-// ("Vybavení", "vybaveni").
-std::string Fold(const std::string& utf8) {
-    static const std::string accented = cz("áčďéěíňóřšťúůýž");
-    static const std::string plain = "acdeeinorstuuyz";
-    std::string word = lowerCase(fromUtf8(utf8));
-    for (char& ch : word) {
-        const auto at = accented.find(ch);
-        if (at != std::string::npos) ch = plain[at];
-    }
-    return word;
-}
-
 }  // namespace
 
 TextSession::TextSession(std::istream& in, std::ostream& out, std::ostream& err,
                          TextOptions options)
-    : in_(in), out_(out), err_(err), options_(std::move(options)), reader_(in) {
+    : out_(out), err_(err), options_(std::move(options)), reader_(in) {
     clock_ = makeSystemClock();
     random_ = options_.seed ? makeSeededRandom(*options_.seed) : makeClockSeededRandom();
     game_ = std::make_unique<Game>(*this, *clock_, *random_);
@@ -323,112 +272,6 @@ void TextSession::showPicture(const std::string& file, std::int32_t width, std::
     }
 }
 
-// The fight closes itself on the blow that ends it; a person still sees
-// that last round before the page goes on.
-void TextSession::showFight() {
-    showMoveSoFar();
-    bool closed = false;
-    while (FightOpen(*game_)) {
-        const Command c = next(Screen::Fight, human() ? json(nullptr) : FightJson(*game_));
-        closed = c.word(0) == "close";
-        guarded([&] {
-            if (human()) refuse(fightHuman(c));
-            else if (!fightCommand(c)) refuse(Refusal::UnknownCommand);
-        });
-    }
-    if (human() && !closed) {
-        HumanView view = humanNow();
-        view.fightRound();
-    }
-}
-
-bool TextSession::fightCommand(const Command& c) {
-    Game& g = *game_;
-    const FightView view = DescribeFight(g);
-    const auto n = Number(c.word(c.word(0) == "hover" ? 2 : 1));
-    const auto hasAction = [&](std::int32_t k) {
-        for (const FightAction& a : view.actions)
-            if (a.entry == k) return true;
-        return false;
-    };
-    // The list opens first, as the button click would; the entry must then be in it.
-    const auto inList = [&](FightListKind kind, std::int32_t k) {
-        const FightView opened = DescribeFight(g);
-        if (opened.list.kind != kind) return false;
-        for (const FightListEntry& e : opened.list.entries)
-            if (e.entry == k) return true;
-        return false;
-    };
-    const std::string verb = c.word(0);
-    if (verb == "close" && c.words.size() == 1) return ClickPicture(g), true;
-    if (verb == "attack" && n && hasAction(*n)) return ClickAction(g, *n), true;
-    if (verb == "item" && n) {
-        ClickItemButton(g);
-        return inList(FightListKind::Items, *n) ? (ClickItem(g, *n), true) : false;
-    }
-    if (verb == "spell" && n) {
-        ClickSpellButton(g);
-        return inList(FightListKind::Spells, *n) ? (ClickSpell(g, *n), true) : false;
-    }
-    if (verb != "hover" || !n) return false;
-    const std::string what = c.word(1);
-    if (what == "attack" && hasAction(*n)) return HoverAction(g, *n), true;
-    if (what == "item") {
-        ClickItemButton(g);
-        return inList(FightListKind::Items, *n) ? (HoverItem(g, *n), true) : false;
-    }
-    if (what == "spell") {
-        ClickSpellButton(g);
-        return inList(FightListKind::Spells, *n) ? (HoverSpell(g, *n), true) : false;
-    }
-    return false;
-}
-
-// A person's fight: the numbers shown (the actions, then the open list's
-// lines), the two list buttons by their captions, "info" for a description.
-Refusal TextSession::fightHuman(const Command& c) {
-    Game& g = *game_;
-    const FightView view = DescribeFight(g);
-    const std::string verb = Fold(c.word(0));
-    if (verb == "close" && c.words.size() == 1) {
-        if (!view.ended) return Refusal::FightGoesOn;
-        ClickPicture(g);
-        return Refusal::None;
-    }
-    if (view.ended) return Refusal::FightOver;
-    if (c.words.size() == 1 && Number(verb)) return fightChoice(Number(verb), false);
-    const bool items = verb == "predmety" || verb == "item";
-    if ((items || verb == "kouzla" || verb == "spell") && c.words.size() <= 2) {
-        if (!(items ? view.items_allowed : view.spells_allowed))
-            return items ? Refusal::ItemsNotAllowed : Refusal::SpellsNotAllowed;
-        if (!view.buttons_shown) return Refusal::ListUsed;
-        if (items) ClickItemButton(g);
-        else ClickSpellButton(g);
-        return c.words.size() == 1 ? Refusal::None : fightChoice(Number(c.word(1)), false);
-    }
-    if ((verb == "attack" || verb == "info") && c.words.size() == 2)
-        return fightChoice(Number(c.word(1)), verb == "info");
-    return Refusal::UnknownCommand;
-}
-
-Refusal TextSession::fightChoice(std::optional<std::int32_t> k, bool info) {
-    Game& g = *game_;
-    const auto chosen = Chosen(FightChoices(DescribeFight(g)), k);
-    if (!chosen) return Refusal::NoSuchEntry;
-    switch (chosen->list) {
-        case FightListKind::None:
-            info ? HoverAction(g, chosen->entry) : ClickAction(g, chosen->entry);
-            break;
-        case FightListKind::Items:
-            info ? HoverItem(g, chosen->entry) : ClickItem(g, chosen->entry);
-            break;
-        case FightListKind::Spells:
-            info ? HoverSpell(g, chosen->entry) : ClickSpell(g, chosen->entry);
-            break;
-    }
-    return Refusal::None;
-}
-
 // A person types the name (Enter alone keeps the one offered); a script
 // says "save NAME".
 void TextSession::showSave() {
@@ -449,89 +292,6 @@ void TextSession::showSave() {
         }
         refuse(Refusal::UnknownCommand);
     }
-}
-
-void TextSession::showShop() {
-    showMoveSoFar();
-    Game& g = *game_;
-    for (;;) {
-        const ShopView view = DescribeShop(g);
-        json goods = json::array();
-        for (const ShopGood& good : view.goods) {
-            goods.push_back({{"text", toUtf8(good.text)}, {"typ", toUtf8(good.typ)},
-                             {"cislo", good.cislo}, {"cena", good.cena}});
-        }
-        const Command c = next(Screen::Shop, {{"Label2", toUtf8(view.Label2)},
-                                              {"Label3", toUtf8(view.Label3)},
-                                              {"Label5", toUtf8(view.Label5)},
-                                              {"goods", goods}});
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        refuse(shopCommand(c));
-    }
-}
-
-// The goods are numbered as shown, for a script and a person alike.
-Refusal TextSession::shopCommand(const Command& c) {
-    Game& g = *game_;
-    const bool bare = human() && c.words.size() == 1 && Number(c.word(0));
-    const std::string verb = bare ? "buy" : c.word(0);
-    const auto k = Number(c.word(bare ? 0 : 1));
-    if (verb != "buy" && verb != "hover" && !(human() && verb == "info"))
-        return Refusal::UnknownCommand;
-    if (!k || *k < 1 || *k > static_cast<std::int32_t>(DescribeShop(g).goods.size()))
-        return Refusal::NoSuchEntry;
-    if (verb == "buy") Buy(g, *k);
-    else HoverGood(g, *k);
-    return Refusal::None;
-}
-
-void TextSession::showSell() {
-    showMoveSoFar();
-    Game& g = *game_;
-    for (;;) {
-        const SellView view = DescribeSell(g);
-        json lines = json::array();
-        for (const SellLine& line : view.lines) {
-            lines.push_back({{"kind", SellKindName(line.kind)}, {"cislo", line.cislo},
-                             {"text", toUtf8(line.text)}, {"visible", line.visible}});
-        }
-        const Command c = next(Screen::Sell, {{"Label2", toUtf8(view.Label2)},
-                                              {"Status", toUtf8(view.Status)},
-                                              {"lines", lines}});
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        refuse(human() ? sellHuman(c) : sellCommand(c));
-    }
-}
-
-// "sell KIND N": the kind's word and the table entry.
-Refusal TextSession::sellCommand(const Command& c) {
-    Game& g = *game_;
-    const auto n = Number(c.word(2));
-    const auto kind = SellKindNamed(c.word(1));
-    bool shown = false;
-    for (const SellLine& line : DescribeSell(g).lines)
-        if (kind && n && line.kind == *kind && line.cislo == *n && line.visible) shown = true;
-    if (c.word(0) == "sell" && shown) Sell(g, *kind, *n);
-    else if (c.word(0) == "hover" && shown) HoverSellLine(g, *kind, *n);
-    else return Refusal::UnknownCommand;
-    return Refusal::None;
-}
-
-// A person's sale: the number of a shown line.
-Refusal TextSession::sellHuman(const Command& c) {
-    Game& g = *game_;
-    const bool bare = c.words.size() == 1;
-    const std::string verb = bare ? "sell" : c.word(0);
-    if (c.words.size() > 2 || (verb != "sell" && verb != "info")) return Refusal::UnknownCommand;
-    const auto line = Chosen(SellChoices(DescribeSell(g)), Number(c.word(bare ? 0 : 1)));
-    if (!line) return Refusal::NoSuchEntry;
-    if (verb == "info") {
-        HoverSellLine(g, line->kind, line->cislo);
-        return Refusal::None;
-    }
-    const std::string report = SaleReport(g, line->kind, line->cislo);
-    if (Sell(g, line->kind, line->cislo)) confirm(report);
-    return Refusal::None;
 }
 
 // --- screens of the program -------------------------------------------------
@@ -700,179 +460,6 @@ Refusal TextSession::sideScreen(const std::string& verb) {
         if (!Continue(g)) return Refusal::NotOffered;
     } else if (verb == "quit" || verb == "konec") {
         Quit(g);
-    } else {
-        return Refusal::UnknownCommand;
-    }
-    return Refusal::None;
-}
-
-void TextSession::sheetScreen() {
-    Game& g = *game_;
-    xpinfo_.clear();
-    sideClosed_ = false;
-    for (;;) {
-        json texts = SheetJson(g);
-        texts["XPinfo"] = toUtf8(xpinfo_);
-        const Command c = next(Screen::Sheet, texts, true);
-        if (sideClosed_ || QuitRequested(g)) return;
-        if (c.interrupted) continue;
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        refuse(sheetCommand(c));
-    }
-}
-
-// "train ATTRIBUTE" and "hover ATTRIBUTE"; a person also trains by the
-// number of a line and asks its price with "info".
-Refusal TextSession::sheetCommand(const Command& c) {
-    Game& g = *game_;
-    const bool bare = human() && c.words.size() == 1;
-    const std::string verb = bare ? "train" : c.word(0);
-    const std::string what = c.word(bare ? 0 : 1);
-    std::optional<PriceSlot> attribute = Attribute(human() ? Fold(what) : what);
-    if (const auto k = Number(what); human() && k) {
-        if (*k < 1 || *k > static_cast<std::int32_t>(kSheetRows.size())) return Refusal::NoSuchEntry;
-        attribute = kSheetRows[static_cast<std::size_t>(*k - 1)];
-    }
-    const bool hover = verb == "hover" || (human() && verb == "info");
-    if ((verb != "train" && !hover) || (human() && !bare && c.words.size() != 2))
-        return Refusal::UnknownCommand;
-    if (!attribute) return human() ? Refusal::NoSuchAttribute : Refusal::UnknownCommand;
-    if (hover) {
-        xpinfo_ = TrainingHint(g, *attribute);
-        return Refusal::None;
-    }
-    if (!CanTrain(g, *attribute)) return Refusal::NotEnoughXp;
-    Train(g, *attribute);
-    return Refusal::None;
-}
-
-void TextSession::inventoryScreen() {
-    Game& g = *game_;
-    OpenInventory(g);
-    sideClosed_ = false;
-    const auto lines = [](const std::vector<InventoryLine>& list) {
-        json out = json::array();
-        for (const InventoryLine& line : list)
-            out.push_back({{"cislo", line.cislo}, {"text", toUtf8(line.text)}});
-        return out;
-    };
-    for (;;) {
-        const InventoryView v = DescribeInventory(g);
-        const Command c = next(Screen::Inventory, {{"Label9", toUtf8(v.Label9)},
-                                                   {"Prachy", toUtf8(v.Prachy)},
-                                                   {"Status", toUtf8(v.Status)},
-                                                   {"Status2", toUtf8(v.Status2)},
-                                                   {"objekty", lines(v.objekty)},
-                                                   {"predmety", lines(v.predmety)},
-                                                   {"zbrane", lines(v.zbrane)},
-                                                   {"zbroje", lines(v.zbroje)}},
-                               true);
-        if (sideClosed_ || QuitRequested(g)) return;
-        if (c.interrupted) continue;
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        if (human()) refuse(inventoryHuman(c));
-        else if (!inventoryCommand(c)) refuse(Refusal::UnknownCommand);
-    }
-}
-
-// Use, equip, view and hover act only on entries that have a line.
-bool TextSession::inventoryCommand(const Command& c) {
-    Game& g = *game_;
-    const InventoryView v = DescribeInventory(g);
-    const auto listed = [](const std::vector<InventoryLine>& list, std::optional<std::int32_t> n) {
-        if (!n) return false;
-        for (const InventoryLine& line : list)
-            if (line.cislo == *n) return true;
-        return false;
-    };
-    const std::string verb = c.word(0), what = c.word(1);
-    if (verb == "use" && listed(v.predmety, Number(what))) return UseItem(g, *Number(what)), true;
-    if (verb == "view" && listed(v.objekty, Number(what)))
-        return ViewObject(g, *Number(what)) || true;
-    const auto n = Number(c.word(2));
-    if (verb == "equip" && what == "zbran" && listed(v.zbrane, n))
-        return EquipFromInventory(g, GearSlot::Weapon, *n), true;
-    if (verb == "equip" && what == "zbroj" && listed(v.zbroje, n))
-        return EquipFromInventory(g, GearSlot::Armour, *n), true;
-    if (verb != "hover") return false;
-    if (what == "objekt" && listed(v.objekty, n)) return HoverInventoryObject(g, *n), true;
-    if (what == "predmet" && listed(v.predmety, n)) return HoverInventoryItem(g, *n), true;
-    if (what == "zbran" && listed(v.zbrane, n)) return HoverInventoryWeapon(g, *n), true;
-    if (what == "zbroj" && listed(v.zbroje, n)) return HoverInventoryArmour(g, *n), true;
-    return false;
-}
-
-// A person's inventory: the number of a line does what a click on it does.
-Refusal TextSession::inventoryHuman(const Command& c) {
-    Game& g = *game_;
-    const bool bare = c.words.size() == 1;
-    const std::string verb = bare ? "use" : c.word(0);
-    const bool info = verb == "info";
-    if (c.words.size() > 2 || (!info && verb != "use" && verb != "equip" && verb != "view"))
-        return Refusal::UnknownCommand;
-    const auto chosen = Chosen(InventoryChoices(DescribeInventory(g)), Number(c.word(bare ? 0 : 1)));
-    if (!chosen) return Refusal::NoSuchEntry;
-    const std::int32_t n = chosen->line.cislo;
-    using Kind = InventoryChoice::Kind;
-    switch (chosen->kind) {
-        case Kind::Object:
-            if (info) return HoverInventoryObject(g, n), Refusal::None;
-            if (!chosen->line.clickable) return Refusal::NoPicture;
-            ViewObject(g, n);
-            break;
-        case Kind::Item:
-            if (info) return HoverInventoryItem(g, n), Refusal::None;
-            if (!chosen->line.clickable) return Refusal::NotUsable;
-            UseItem(g, n);
-            break;
-        case Kind::Weapon:
-            if (info) return HoverInventoryWeapon(g, n), Refusal::None;
-            EquipFromInventory(g, GearSlot::Weapon, n);
-            break;
-        case Kind::Armour:
-            if (info) return HoverInventoryArmour(g, n), Refusal::None;
-            EquipFromInventory(g, GearSlot::Armour, n);
-            break;
-    }
-    return Refusal::None;
-}
-
-void TextSession::audioScreen() {
-    Game& g = *game_;
-    for (;;) {
-        const TAudio& a = *g.audio;
-        const json texts = {{"CheckBox1", a.zvukyzapnuty},
-                            {"CheckBox2", a.hudbazapnuta},
-                            {"TrackBar1", a.hlasitostzvuku},
-                            {"TrackBar2", a.hlasitosthudby}};
-        const Command c = next(Screen::Audio, texts);
-        // OK stores the settings and closes; "close" does the same.
-        if ((c.word(0) == "ok" || c.word(0) == "close") && c.words.size() == 1) {
-            AudioSettings_Button1Click(g);
-            return;
-        }
-        refuse(audioCommand(c));
-    }
-}
-
-Refusal TextSession::audioCommand(const Command& c) {
-    Game& g = *game_;
-    const TAudio& a = *g.audio;
-    const std::string verb = c.word(0), value = c.word(1);
-    const auto n = Number(value);
-    const bool onOff = c.words.size() == 2 && (value == "on" || value == "off");
-    // A person's 1 and 2 switch the two lines shown.
-    if (human() && c.words.size() == 1 && (verb == "1" || verb == "2")) {
-        if (verb == "1") AudioSettings_CheckBox1Click(g, !a.zvukyzapnuty);
-        else AudioSettings_CheckBox2Click(g, !a.hudbazapnuta);
-        return Refusal::None;
-    }
-    if (verb == "sounds" && onOff) AudioSettings_CheckBox1Click(g, value == "on");
-    else if (verb == "music" && onOff) AudioSettings_CheckBox2Click(g, value == "on");
-    else if ((verb == "soundvol" || verb == "musicvol") && c.words.size() == 2) {
-        if (!n || *n < 0 || *n > 255) return Refusal::BadVolume;
-        if (verb == "soundvol") AudioSettings_TrackBar1Change(g, *n);
-        else AudioSettings_TrackBar2Change(g, *n);
     } else {
         return Refusal::UnknownCommand;
     }

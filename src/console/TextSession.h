@@ -110,7 +110,6 @@ private:
     Refusal sellCommand(const Command& c);
     Refusal sellHuman(const Command& c);
 
-    std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
     TextOptions options_;
