@@ -72,7 +72,11 @@ void HumanView::messages(const std::vector<std::string>& messages,
                          const std::vector<std::string>& notes) {
     for (const std::string& m : messages) out << "[zpráva] " << m << "\n";
     for (const std::string& s : sounds) out << "[zvuk] " << s << "\n";
-    for (const std::string& n : notes) out << "* " << n << "\n";
+    // A note of several lines (a list of commands) stands as it is.
+    for (const std::string& n : notes) {
+        if (n.find('\n') == std::string::npos) out << "* " << n << "\n";
+        else out << n;
+    }
 }
 
 void HumanView::prompt() { out << "> "; }
@@ -295,7 +299,9 @@ void HumanView::fightScreen() {
         out << Number(k + 1) << Lines(choices[k].text)
             << (choices[k].available ? "" : " (nelze)") << "\n";
     }
-    if (v.buttons_shown && v.list.kind == FightListKind::None) {
+    if (v.list.kind != FightListKind::None && v.list.entries.empty())
+        out << Lines(c.copouzijes) << "\n  –\n";
+    if (v.buttons_shown) {
         if (v.items_allowed) out << "[" << Lines(c.predmety) << "]";
         if (v.spells_allowed) out << (v.items_allowed ? " " : "") << "[" << Lines(c.kouzla) << "]";
         if (v.items_allowed || v.spells_allowed) out << "\n";

@@ -365,6 +365,8 @@ bool TextSession::loadScreen() {
         const bool bare = human() && c.words.size() == 1 && Number(c.word(0));
         const auto k = Number(c.word(bare ? 0 : 1));
         if (c.word(0) == "close" && c.words.size() == 1) return false;
+        // An empty list closes on any key; for a person, on any line.
+        if (human() && captions.empty()) return false;
         if ((bare || c.word(0) == "choose") && k && c.words.size() == (bare ? 1 : 2)) {
             const PositionChoice choice = ChoosePosition(*game_, *k);
             if (choice == PositionChoice::Chosen) return true;

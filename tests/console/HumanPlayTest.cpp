@@ -109,3 +109,27 @@ TEST(HumanPlay, TheCountdownRunsOnTheClockWhileThePlayerThinks) {
     EXPECT_EQ(hurried.text.find("Řeka"), std::string::npos);
     EXPECT_NE(hurried.text.find("Rozcestí"), hurried.text.rfind("Rozcestí"));  // back at 1
 }
+
+// What a move writes comes before the fight it opens; a refused list says
+// why; the blow that kills the hero is shown, then the death.
+TEST(HumanPlay, AFightShowsThePageBeforeAndItsLastRoundBeforeTheDeath) {
+    GameFolder game(R"(<1>
+<UTOK UMIME="1"><M T="Do jeskyně" X="2">
+<2>
+<TEXT OBSAH="Z temnoty vyleze obr."><SOUBOJ JMENO="Obr" UTOK="0k6+100" POSKOZENI="50" ZIVOTY="500" KOUZLA="NE">
+<TEXT OBSAH="Přežil jsi.">
+)");
+    game.file("data/utoky.vrn", "1,\"Bodnutí\",\"\",\"Zásah\",\"Bez škody\",\"Vedle\",0,0,100,10\n");
+    const Typed t = Type(game, Lines({"1", "kouzla", "1", ""}));
+    EXPECT_EQ(t.status, 0);
+    const auto page = t.text.find("Z temnoty vyleze obr.");
+    const auto fight = t.text.find("=== Obr ===");
+    EXPECT_LT(page, fight);
+    EXPECT_NE(t.text.find("* V tomto souboji nelze sesílat kouzla."), std::string::npos);
+    const auto blow = t.text.find("Výsledný útok nepřítele je 100");
+    const auto death = t.text.find("Tvá postava zemřela.");
+    EXPECT_LT(fight, blow);
+    EXPECT_LT(blow, death);
+    EXPECT_NE(death, std::string::npos);
+    EXPECT_EQ(t.text.find("Přežil jsi."), std::string::npos);
+}
