@@ -23,7 +23,7 @@ constexpr ScreenHelp kHelp[] = {
     {"about", "Enter zavře.", "Enter (close) — zavře"},
     {"main", "Napiš číslo volby, ? vypíše příkazy.",
      "ČÍSLO (menu ČÍSLO) — volba z menu\n"
-     "link ČÍSLO — odkaz v textu označený [link ČÍSLO]\n"
+     "a, b, … — odkaz v textu označený [a], [b], …\n"
      "web ČÍSLO — webový odkaz\n"
      "postava (sheet) — tvoje postava a trénink\n"
      "vybavení (inventory) — tvoje věci\n"

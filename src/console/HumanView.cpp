@@ -11,6 +11,7 @@
 #include "combat/FightView.h"
 #include "console/HumanHelp.h"
 #include "console/Numbering.h"
+#include "console/TextWords.h"
 #include "game/Flow.h"
 #include "game/Game.h"
 #include "interpreter/ChangeLoc.h"
@@ -110,7 +111,7 @@ void HumanView::page(std::size_t from) {
         } else {
             out << "[obrázek: " << toUtf8(e.obrazek.soubor) << "]";
         }
-        if (target > 0) out << "  [link " << link << "]";
+        if (target > 0) out << "  " << LinkMark(link);
         out << "\n\n";
     }
 }

@@ -402,8 +402,13 @@ void TextSession::mainScreen() {
 
 Refusal TextSession::mainCommand(const Command& c) {
     Game& g = *game_;
-    const std::string verb = Fold(c.word(0));
-    const auto n = Number(c.word(1));
+    std::string verb = Fold(c.word(0));
+    auto n = Number(c.word(1));
+    // The numbers are the menu's; a person follows the link marked [a], [b], ... by its letter.
+    if (const auto k = LinkLetter(verb); human() && c.words.size() == 1 && k) {
+        verb = "link";
+        n = k;
+    }
     if (verb == "menu" && n && c.words.size() == 2) {
         moving_ = true;
         return ChooseMenuItem(g, *n) ? Refusal::None : Refusal::NoSuchEntry;

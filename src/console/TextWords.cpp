@@ -39,6 +39,16 @@ std::optional<SellKind> SellKindNamed(const std::string& word) {
     return std::nullopt;
 }
 
+std::string LinkMark(std::int32_t k) {
+    if (k >= 1 && k <= 26) return "[" + std::string(1, static_cast<char>('a' + k - 1)) + "]";
+    return "[link " + std::to_string(k) + "]";
+}
+
+std::optional<std::int32_t> LinkLetter(const std::string& word) {
+    if (word.size() != 1 || word[0] < 'a' || word[0] > 'z') return std::nullopt;
+    return word[0] - 'a' + 1;
+}
+
 std::string Fold(const std::string& utf8) {
     static const std::string accented = cz("áčďéěíňóřšťúůýž");
     static const std::string plain = "acdeeinorstuuyz";

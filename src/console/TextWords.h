@@ -20,6 +20,11 @@ std::optional<PriceSlot> Attribute(const std::string& word);
 const char* SellKindName(SellKind kind);
 std::optional<SellKind> SellKindNamed(const std::string& word);
 
+// The mark of the k-th link of a page for a person, "[a]" to "[z]" ("[link
+// 27]" beyond), and the link a typed letter stands for.
+std::string LinkMark(std::int32_t k);
+std::optional<std::int32_t> LinkLetter(const std::string& word);
+
 // A word as a person may type it: any case, with or without the accents
 // ("Vybavení", "vybaveni" both become "vybaveni").
 std::string Fold(const std::string& utf8);

@@ -92,10 +92,10 @@ TEST(HumanPlay, TheDemoSpeaksInTheWindowsCaptionsAndNumbersWhatItShows) {
 }
 
 // A person's countdown runs while the game waits for a line; typed ahead,
-// the lines come before any tick.
+// the lines come before any tick. Links go by their letters.
 TEST(HumanPlay, TheCountdownRunsOnTheClockWhileThePlayerThinks) {
     GameFolder game(R"(<1>
-<TEXT OBSAH="Rozcestí"><M T="Do lesa" X="2">
+<TEXT OBSAH="Rozcestí" ODKAZ="3"><M T="Do lesa" X="2">
 <2>
 <TEXT OBSAH="Les"><CASOVAC CAS="1" ODKAZ="3" VYPISUJ="ANO"><M T="Zpět" X="1">
 <3>
@@ -108,6 +108,10 @@ TEST(HumanPlay, TheCountdownRunsOnTheClockWhileThePlayerThinks) {
     const Typed hurried = Type(game, Lines({"1", "1", "konec"}));
     EXPECT_EQ(hurried.text.find("Řeka"), std::string::npos);
     EXPECT_NE(hurried.text.find("Rozcestí"), hurried.text.rfind("Rozcestí"));  // back at 1
+    const Typed linked = Type(game, Lines({"b", "a"}));
+    EXPECT_NE(linked.text.find("Rozcestí  [a]"), std::string::npos);
+    EXPECT_NE(linked.text.find("* Položka s tímto číslem tu není."), std::string::npos);
+    EXPECT_NE(linked.text.find("Řeka"), std::string::npos);
 }
 
 // What a move writes comes before the fight it opens; a refused list says
