@@ -91,7 +91,11 @@ Refusal TextSession::sellHuman(const Command& c) {
         return Refusal::None;
     }
     const std::string report = SaleReport(g, line->kind, line->cislo);
-    if (Sell(g, line->kind, line->cislo)) confirm(report);
+    if (Sell(g, line->kind, line->cislo)) {
+        confirm(report);
+        // The description of what was sold would stay over a line that may be gone.
+        HoverSellBackground(g);
+    }
     return Refusal::None;
 }
 
