@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "base/Win1250.h"
+
 namespace morvane {
 namespace {
 
@@ -91,6 +93,20 @@ std::string HumanHelp(const std::string& screen) {
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
     return text + "  ? (help) — tento seznam\n";
+}
+
+std::string HumanAudioText(const AudioEvent& event) {
+    using Kind = AudioEvent::Kind;
+    const std::string file = toUtf8(event.file);
+    switch (event.kind) {
+        case Kind::Sound: return "zvuk " + file;
+        case Kind::Stream:
+        case Kind::Track: return "hudba " + file;
+        case Kind::Stop: return "hudba utichla";
+        case Kind::Pause: return "hudba se zastavila";
+        case Kind::Continue: return "hudba hraje dál";
+    }
+    return "";
 }
 
 std::string HumanDeathText() { return "Tvá postava zemřela."; }

@@ -72,7 +72,7 @@ void HumanView::messages(const std::vector<std::string>& messages,
                          const std::vector<std::string>& sounds,
                          const std::vector<std::string>& notes) {
     for (const std::string& m : messages) out << "[zpráva] " << m << "\n";
-    for (const std::string& s : sounds) out << "[zvuk] " << s << "\n";
+    for (const std::string& s : sounds) out << "[" << s << "]\n";
     // A note of several lines (a list of commands) stands as it is.
     for (const std::string& n : notes) {
         if (n.find('\n') == std::string::npos) out << "* " << n << "\n";

@@ -235,7 +235,7 @@ void TextSession::traceLine(const std::string& line) { err_ << toUtf8(line) << s
 void TextSession::showMessage(const std::string& text) { messages_.push_back(toUtf8(text)); }
 void TextSession::reportError(const std::string& text) { messages_.push_back(toUtf8(text)); }
 void TextSession::audioPlayed(const AudioEvent& event) {
-    sounds_.push_back(toUtf8(AudioEventText(event)));
+    sounds_.push_back(human() ? HumanAudioText(event) : toUtf8(AudioEventText(event)));
 }
 
 // A person's countdown may expire while the sheet or the inventory waits

@@ -179,7 +179,7 @@ Refusal TextSession::audioCommand(const Command& c) {
     }
     if (verb == "sounds" && onOff) AudioSettings_CheckBox1Click(g, value == "on");
     else if (verb == "music" && onOff) AudioSettings_CheckBox2Click(g, value == "on");
-    else if ((verb == "soundvol" || verb == "musicvol") && c.words.size() == 2) {
+    else if (verb == "soundvol" || verb == "musicvol") {
         if (!n || *n < 0 || *n > 255) return Refusal::BadVolume;
         if (verb == "soundvol") AudioSettings_TrackBar1Change(g, *n);
         else AudioSettings_TrackBar2Change(g, *n);
