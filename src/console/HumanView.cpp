@@ -202,16 +202,12 @@ void HumanView::sheetScreen(const json& texts) {
     heading(buttons.postava);
     out << Lines(sheet.Jmeno) << "\n"
         << Lines(captions.zkusenosti) << " " << Lines(sheet.Label7) << "\n";
+    // kSheetRows follows the values' order, Label1 to Label6.
     const std::string* values[] = {&sheet.Label1, &sheet.Label2, &sheet.Label3,
                                    &sheet.Label4, &sheet.Label5, &sheet.Label6};
-    const PriceSlot valueSlots[] = {PriceSlot::Zivoty,    PriceSlot::Mana,     PriceSlot::Sila,
-                                    PriceSlot::Obratnost, PriceSlot::Rychlost, PriceSlot::Energie};
     for (std::size_t k = 0; k < kSheetRows.size(); ++k) {
         const PriceSlot slot = kSheetRows[k];
-        std::string value;
-        for (std::size_t v = 0; v < std::size(valueSlots); ++v)
-            if (valueSlots[v] == slot) value = Lines(*values[v]);
-        out << Number(k + 1) << Lines(AttributeCaption(slot)) << " " << value;
+        out << Number(k + 1) << Lines(AttributeCaption(slot)) << " " << Lines(*values[k]);
         if (sheet.plusVisible(slot)) out << "   + " << Lines(TrainingHint(game, slot));
         out << "\n";
     }

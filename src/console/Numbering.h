@@ -34,7 +34,8 @@ struct FightChoice {
 };
 std::vector<FightChoice> FightChoices(const FightView& view);
 
-// The character sheet's attributes, one a line.
+// The character sheet's attributes, one a line, in the order of its values
+// Label1 to Label6.
 inline constexpr std::array<PriceSlot, 6> kSheetRows = {
     PriceSlot::Zivoty,    PriceSlot::Mana,     PriceSlot::Sila,
     PriceSlot::Obratnost, PriceSlot::Rychlost, PriceSlot::Energie};
