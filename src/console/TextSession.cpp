@@ -209,9 +209,8 @@ void TextSession::emit(Screen screen, const json& screenTexts) {
         const Game* shown = started_ && screen != Screen::Ended ? game_.get() : nullptr;
         out_ << StateLine(ScreenName(screen), messages_, sounds_, shown, screenTexts) << '\n';
     } else {
-        HumanView view{out_, *game_};
+        HumanView view = humanNow();
         view.infoShown = &infoShown_;
-        view.messages(messages_, sounds_, notes_);
         const bool continued = pageLokace_ == game_->stavhry.lokace;
         if (!quiet_) view.show(ScreenName(screen), screenTexts, continued ? pageShown_ : 0);
         if (screen == Screen::Main) {
