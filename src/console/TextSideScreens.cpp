@@ -46,7 +46,7 @@ Refusal TextSession::sheetCommand(const Command& c) {
     const bool hover = verb == "hover" || (human() && verb == "info");
     if ((verb != "train" && !hover) || (human() && !bare && c.words.size() != 2))
         return Refusal::UnknownCommand;
-    if (!attribute) return human() ? Refusal::NoSuchAttribute : Refusal::UnknownCommand;
+    if (!attribute) return human() && !bare ? Refusal::NoSuchAttribute : Refusal::UnknownCommand;
     if (hover) {
         xpinfo_ = TrainingHint(g, *attribute);
         return Refusal::None;
@@ -115,7 +115,7 @@ bool TextSession::inventoryCommand(const Command& c) {
 // A person's inventory: the number of a line does what a click on it does.
 Refusal TextSession::inventoryHuman(const Command& c) {
     Game& g = *game_;
-    const bool bare = c.words.size() == 1;
+    const bool bare = c.words.size() == 1 && Number(c.word(0));
     const std::string verb = bare ? "use" : c.word(0);
     const bool info = verb == "info";
     if (c.words.size() > 2 || (!info && verb != "use" && verb != "equip" && verb != "view"))

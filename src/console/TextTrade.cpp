@@ -81,7 +81,7 @@ Refusal TextSession::sellCommand(const Command& c) {
 // A person's sale: the number of a shown line.
 Refusal TextSession::sellHuman(const Command& c) {
     Game& g = *game_;
-    const bool bare = c.words.size() == 1;
+    const bool bare = c.words.size() == 1 && Number(c.word(0));
     const std::string verb = bare ? "sell" : c.word(0);
     if (c.words.size() > 2 || (verb != "sell" && verb != "info")) return Refusal::UnknownCommand;
     const auto line = Chosen(SellChoices(DescribeSell(g)), Number(c.word(bare ? 0 : 1)));
