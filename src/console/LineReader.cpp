@@ -10,6 +10,9 @@ namespace morvane {
 namespace {
 
 constexpr auto kTick = std::chrono::milliseconds(100);
+// Input without line ends is handed out in pieces of this size rather than
+// held without bound.
+constexpr std::size_t kLongestLine = 64 * 1024;
 
 }  // namespace
 
@@ -22,7 +25,7 @@ bool LineReader::takeLine(std::string& line) {
     const auto end = buffer_.find('\n');
     if (end == std::string::npos) {
         // The last line may end without a line end.
-        if (!ended_ || buffer_.empty()) return false;
+        if ((!ended_ || buffer_.empty()) && buffer_.size() < kLongestLine) return false;
         line = std::move(buffer_);
         buffer_.clear();
         return true;
