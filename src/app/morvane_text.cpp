@@ -1,4 +1,6 @@
 // morvane-text: a gamebook played in the terminal.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -32,5 +34,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     TextSession session(std::cin, std::cout, std::cerr, options);
+    // A person's countdown runs on the clock while a line is awaited.
+    if (!options.json) session.readDescriptor(STDIN_FILENO);
     return session.run();
 }

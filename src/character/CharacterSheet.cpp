@@ -100,6 +100,8 @@ std::string TrainingHint(const Game& game, PriceSlot attribute) {
 
 std::string CloseHint() { return cz("Zavřít"); }
 
+SheetCaptions DescribeSheetCaptions() { return {cz("Zkušenosti"), cz("Zbraň"), "Zbroj"}; }
+
 std::string AttributeCaption(PriceSlot attribute) {
     switch (attribute) {
         case PriceSlot::Zivoty: return cz("Životy");

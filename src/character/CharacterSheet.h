@@ -50,4 +50,11 @@ std::string CloseHint();
 // The caption of an attribute on the sheet ("Životy", "Síla", ...).
 std::string AttributeCaption(PriceSlot attribute);
 
+// The sheet's other fixed captions: before the experience points, the
+// weapon and the armour.
+struct SheetCaptions {
+    std::string zkusenosti, zbran, zbroj;
+};
+SheetCaptions DescribeSheetCaptions();
+
 }  // namespace morvane

@@ -49,8 +49,8 @@ void addLines(std::vector<InventoryLine>& lines, const Table<Entry, kTableEntrie
     for (std::int32_t n = 1; n <= std::min(count, kTableEntries); ++n) {
         const Entry& e = table[n];
         if (e.mnozstvi <= 0) continue;
-        lines.push_back(
-            InventoryLine{n, CountedName(e.nazev.str(), e.mnozstvi), clickable(e), false});
+        lines.push_back(InventoryLine{n, CountedName(e.nazev.str(), e.mnozstvi), clickable(e),
+                                      false, EntryNote(e)});
     }
 }
 
@@ -117,7 +117,7 @@ InventoryView DescribeInventory(const Game& game) {
         if (object == nullptr) continue;
         const bool picture = !object->obrazek.empty();
         view.objekty.push_back(
-            InventoryLine{n, CountedName(object->jmeno.str(), object->mnozstvi), picture, picture});
+            InventoryLine{n, CountedName(object->jmeno.str(), object->mnozstvi), picture, picture, ""});
     }
     addLines(view.predmety, game.predmety, game.pocetpredmetu, &UsableOutsideFights);
     addLines(view.zbrane, game.zbrane, game.pocetzbrani, &alwaysClickable<TZbran>);

@@ -22,6 +22,7 @@ struct InventoryLine {
     std::string text;        // name, or "name x 3" for several pieces
     bool clickable = false;  // hand cursor: a click does something
     bool maroon = false;     // an object with a picture; other lines in the normal colour
+    std::string note;        // how an item is used, a weapon's or an armour's values
 };
 
 // Texts are Windows-1250; a line break inside them is a single CR (word wraps

@@ -1,6 +1,7 @@
 #pragma once
 // The entries the inventory lists: what a hover or a click may act on.
 #include <cstdint>
+#include <string>
 
 #include "base/ScriptError.h"
 #include "character/HeroRecord.h"
@@ -16,6 +17,12 @@ const obj* ListedObject(const Game& game, std::int32_t n);
 const TPredmet* ListedItem(const Game& game, std::int32_t n);
 const TZbran* ListedWeapon(const Game& game, std::int32_t n);
 const TZbroj* ListedArmour(const Game& game, std::int32_t n);
+
+// The short note a line shows after its name: how an item can be used
+// ("Pouze v boji"), a weapon's attack and damage, an armour's defence.
+std::string EntryNote(const TPredmet& item);
+std::string EntryNote(const TZbran& zbran);
+std::string EntryNote(const TZbroj& zbroj);
 
 // Items used from the inventory: those usable outside fights.
 bool UsableOutsideFights(const TPredmet& item);

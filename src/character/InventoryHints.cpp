@@ -67,31 +67,21 @@ std::string pieceDetails(const Game& game, const Piece& piece) {
 
 std::string itemHint(const Game& game, const TPredmet& item) {
     const std::string_view popis = item.popis.view();
-    std::string text;
-    if (item.druh == "boj") {
-        text = std::string(popis) + kTextBreak + "Pouze v boji";
-    } else if (item.druh == "mimoboj") {
-        text = std::string(popis) + kTextBreak + "Pouze mimo boj";
-    } else if (item.druh == "vzdy") {
-        text = wrapText(popis, kHintColumn) + kTextBreak + cz("Možno použít vždy");
-    } else {
-        text = wrapText(popis, kHintColumn) + kTextBreak + cz("Nelze použít!");
-    }
+    // Items used only in or only outside fights keep their description unwrapped.
+    const bool limited = item.druh == "boj" || item.druh == "mimoboj";
+    const std::string text = (limited ? std::string(popis) : wrapText(popis, kHintColumn)) +
+                             kTextBreak + EntryNote(item);
     // The conditions' block opens with a line break of its own, so a hint
     // without conditions still ends with an empty line.
     return text + kTextBreak + conditionLines(game, item.podminky, item.pocetpodminek);
 }
 
 std::string weaponHint(const Game& game, const TZbran& zbran) {
-    return zbran.nazev.str() + cz(" (útok ") + DiceText(zbran.utok) + cz(", poškození ") +
-           toText(zbran.poskozeni) + ")" + pieceDetails(game, zbran);
+    return zbran.nazev.str() + " (" + EntryNote(zbran) + ")" + pieceDetails(game, zbran);
 }
 
 std::string armourHint(const Game& game, const TZbroj& zbroj) {
-    std::string text = zbroj.nazev.str() + " (obrana " + toText(zbroj.obrana) + ", tvrdost " +
-                       toText(zbroj.tvrdost);
-    if (zbroj.postih >= 1) text += cz(", útok -") + toText(zbroj.postih);
-    return text + ")" + pieceDetails(game, zbroj);
+    return zbroj.nazev.str() + " (" + EntryNote(zbroj) + ")" + pieceDetails(game, zbroj);
 }
 
 // Sets the hint from entry n's text when the entry has a line; leaves it otherwise.
@@ -103,6 +93,23 @@ void hover(Game& game, const Entry* entry, Describe describe) {
 }
 
 }  // namespace
+
+std::string EntryNote(const TPredmet& item) {
+    if (item.druh == "boj") return "Pouze v boji";
+    if (item.druh == "mimoboj") return "Pouze mimo boj";
+    if (item.druh == "vzdy") return cz("Možno použít vždy");
+    return cz("Nelze použít!");
+}
+
+std::string EntryNote(const TZbran& zbran) {
+    return cz("útok ") + DiceText(zbran.utok) + cz(", poškození ") + toText(zbran.poskozeni);
+}
+
+std::string EntryNote(const TZbroj& zbroj) {
+    std::string text = "obrana " + toText(zbroj.obrana) + ", tvrdost " + toText(zbroj.tvrdost);
+    if (zbroj.postih >= 1) text += cz(", útok -") + toText(zbroj.postih);
+    return text;
+}
 
 void HoverInventoryObject(Game& game, std::int32_t n) {
     hover(game, ListedObject(game, n),

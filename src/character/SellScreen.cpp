@@ -140,6 +140,11 @@ void HoverSellLine(Game& game, SellKind kind, std::int32_t n) {
 
 void HoverSellBackground(Game& game) { game.obchod.Status.clear(); }
 
+std::string SaleReport(const Game& game, SellKind kind, std::int32_t n) {
+    return cz("Prodal jsi ") + std::string(ware(game, kind, n).nazev) + " za " +
+           toText(SellPrice(game, kind, n)) + " " + game.mena;
+}
+
 bool Sell(Game& game, SellKind kind, std::int32_t n) {
     SellLine* line = visibleLine(game, kind, n);
     if (line == nullptr) return false;

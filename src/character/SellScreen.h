@@ -34,6 +34,10 @@ SellView DescribeSell(const Game& game);
 // percentage, divided by 100 and rounded down.
 std::int32_t SellPrice(const Game& game, SellKind kind, std::int32_t n);
 
+// What a sale of one piece of entry n of a kind brings: "Prodal jsi NAME za
+// PRICE CURRENCY", for saying what a typed sale did.
+std::string SaleReport(const Game& game, SellKind kind, std::int32_t n);
+
 // The pointer moves over the line of entry n of a kind, or over the background.
 // A number without a visible line is the background.
 void HoverSellLine(Game& game, SellKind kind, std::int32_t n);

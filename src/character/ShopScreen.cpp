@@ -56,7 +56,7 @@ ShopView DescribeShop(const Game& game) {
     const shop& obchod = game.obchod.obchod;
     for (std::int32_t k = 1; k <= obchod.pocetzbozi; ++k) {
         const zbozi& good = *findGood(game, k);
-        view.goods.push_back(ShopGood{good.nazev, good.typ, good.cislo, good.cena});
+        view.goods.push_back(ShopGood{good.nazev, good.typ, good.cislo, good.cena, good.popis});
     }
     return view;
 }

@@ -20,6 +20,7 @@ struct ShopGood {
     std::string typ;         // "zbran", "zbroj" or "predmet"
     std::int32_t cislo = 0;  // library entry number
     std::int32_t cena = 0;
+    std::string popis;       // the description the hint shows
 };
 
 // Texts are Windows-1250; a line break inside them is a single CR (the word

@@ -1,6 +1,7 @@
 #include "combat/FightView.h"
 
 #include "base/Numbers.h"
+#include "base/Win1250.h"
 #include "game/Game.h"
 
 namespace morvane {
@@ -80,5 +81,10 @@ FightView DescribeFight(const Game& game) {
 }
 
 bool FightOpen(const Game& game) { return game.souboj.screen.open; }
+
+FightCaptions DescribeFightCaptions() {
+    return {cz("Životy"), "Mana",      "Rychlost",     "Energie",  cz("Útok"),  "Obrana",
+            cz("Poškození"), "Tvrdost", "Akce:", cz("Předměty"), "Kouzla", cz("Co použiješ?")};
+}
 
 }  // namespace morvane

@@ -50,6 +50,14 @@ struct FightView {
 };
 
 FightView DescribeFight(const Game& game);
+
+// The screen's fixed captions: the names of the values, the heading of the
+// actions, the item and spell buttons and the heading of their list.
+struct FightCaptions {
+    std::string zivoty, mana, rychlost, energie, utok, obrana, poskozeni, tvrdost;
+    std::string akce, predmety, kouzla, copouzijes;
+};
+FightCaptions DescribeFightCaptions();
 bool FightOpen(const Game& game);
 
 // The pointer moves over an action, an item or a spell line (entry n).

@@ -64,7 +64,8 @@ TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& 
 std::string TextUsage() {
     return "Usage: morvane-text [--json] [--seed N] [--screen WxH] [--menu] [--load NAME]\n"
            "                    [--start N] [--set VARIABLE=VALUE]... [--trace] [GAME_FOLDER]\n"
-           "Plays a gamebook in the terminal. Commands are read one a line; in --json mode one\n"
+           "Plays a gamebook in the terminal. Commands are read one a line: a person types\n"
+           "the numbers a screen shows, and ? lists what the screen takes. In --json mode one\n"
            "JSON object a line is printed after every step.\n"
            "Without GAME_FOLDER the installed demo game is played.\n"
            "\n"

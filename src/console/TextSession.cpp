@@ -6,23 +6,19 @@
 #include <sstream>
 
 #include "base/GameEnded.h"
-#include "base/Numbers.h"
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
-#include "character/CharacterSheet.h"
-#include "character/Inventory.h"
-#include "character/SellScreen.h"
-#include "character/ShopScreen.h"
 #include "combat/FightView.h"
 #include "console/HumanView.h"
+#include "console/HumanHelp.h"
 #include "console/JsonView.h"
+#include "console/TextWords.h"
 #include "game/Game.h"
 #include "game/Flow.h"
+#include "game/Refusal.h"
 #include "save/SavePosition.h"
 #include "save/SaveScreen.h"
 #include "save/SavedPositionList.h"
-#include "shell/AudioCommands.h"
-#include "shell/AudioSettings.h"
 #include "shell/SdlAudioBackend.h"
 
 namespace morvane {
@@ -52,26 +48,11 @@ const char* ScreenName(TextSession::Screen s) {
     return "";
 }
 
-// A whole number typed by the player; nothing for anything else.
-std::optional<std::int32_t> Number(const std::string& word) {
-    return parseInteger(word);
-}
-
-std::optional<PriceSlot> Attribute(const std::string& word) {
-    if (word == "zivoty") return PriceSlot::Zivoty;
-    if (word == "mana") return PriceSlot::Mana;
-    if (word == "sila") return PriceSlot::Sila;
-    if (word == "obratnost") return PriceSlot::Obratnost;
-    if (word == "rychlost") return PriceSlot::Rychlost;
-    if (word == "energie") return PriceSlot::Energie;
-    return std::nullopt;
-}
-
 }  // namespace
 
 TextSession::TextSession(std::istream& in, std::ostream& out, std::ostream& err,
                          TextOptions options)
-    : in_(in), out_(out), err_(err), options_(std::move(options)) {
+    : out_(out), err_(err), options_(std::move(options)), reader_(in) {
     clock_ = makeSystemClock();
     random_ = options_.seed ? makeSeededRandom(*options_.seed) : makeClockSeededRandom();
     game_ = std::make_unique<Game>(*this, *clock_, *random_);
@@ -130,41 +111,119 @@ void TextSession::guarded(const std::function<void()>& operation) {
 
 // --- reading and printing -------------------------------------------------
 
-TextSession::Command TextSession::next(Screen screen, const json& screenTexts) {
-    emit(screen, screenTexts);
-    std::string line;
-    if (!std::getline(in_, line)) throw InputEnded{};
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    Command c;
-    std::istringstream words(line);
-    for (std::string w; words >> w;) c.words.push_back(w);
-    const auto first = line.find_first_not_of(" \t");
-    if (first != std::string::npos) {
-        const auto gap = line.find_first_of(" \t", first);
-        if (gap != std::string::npos) {
-            const auto restStart = line.find_first_not_of(" \t", gap);
-            if (restStart != std::string::npos) c.rest = line.substr(restStart);
+TextSession::Command TextSession::next(Screen screen, const json& screenTexts, bool clock) {
+    for (;;) {
+        emit(screen, screenTexts);
+        const bool ticking = clock && human() && game_->casovac.casovacbezi;
+        std::string line;
+        const auto got =
+            reader_.read(line, ticking ? LineReader::TickHandler([this] { return clockTick(); })
+                                       : nullptr);
+        if (got == LineReader::Got::End) throw InputEnded{};
+        Command c;
+        if (got == LineReader::Got::Interrupted) {
+            c.interrupted = true;
+            return c;
         }
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream words(line);
+        for (std::string w; words >> w;) c.words.push_back(w);
+        const auto first = line.find_first_not_of(" \t");
+        if (first != std::string::npos) {
+            c.line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+            const auto gap = line.find_first_of(" \t", first);
+            if (gap != std::string::npos) {
+                const auto restStart = line.find_first_not_of(" \t", gap);
+                if (restStart != std::string::npos) c.rest = line.substr(restStart);
+            }
+        }
+        if (human() && (c.line == "help" || c.line == "?")) {
+            notes_.push_back(HumanHelp(ScreenName(screen)));
+            quiet_ = true;
+            continue;
+        }
+        // A bare number on the main screen is a menu choice.
+        if (screen == Screen::Main && c.words.size() == 1 && Number(c.words[0]))
+            c.words.insert(c.words.begin(), "menu");
+        return c;
     }
-    // A bare number on the main screen is a menu choice.
-    if (screen == Screen::Main && c.words.size() == 1 && Number(c.words[0]))
-        c.words.insert(c.words.begin(), "menu");
-    return c;
 }
 
-void TextSession::unknown() { messages_.push_back("unknown command"); }
+void TextSession::refuse(Refusal refusal) {
+    if (refusal == Refusal::None) return;
+    if (!human()) {
+        messages_.push_back("unknown command");
+        return;
+    }
+    notes_.push_back(toUtf8(RefusalText(refusal)));
+    quiet_ = true;
+}
+
+void TextSession::confirm(const std::string& win1250) {
+    if (human()) notes_.push_back(toUtf8(win1250));
+}
+
+// One 100 ms tick of a person's clock: true when the screen must be shown
+// anew (the countdown expired or the game ended).
+bool TextSession::clockTick() {
+    Game& g = *game_;
+    const std::int32_t lokace = g.stavhry.lokace, left = g.casovac.zbyvacas;
+    moving_ = true;
+    guarded([&] { Tick(g); });
+    const bool moved = sideClosed_ || QuitRequested(g) || !g.casovac.casovacbezi ||
+                       g.stavhry.lokace != lokace || g.casovac.zbyvacas > left;
+    if (moved) return true;
+    moving_ = false;
+    if (g.casovac.casovaczobrazit && g.casovac.zbyvacas != left) {
+        out_ << "Zbývá: " << g.casovac.zbyvacas << " s\n> ";
+        out_.flush();
+    }
+    return false;
+}
+
+// A view for a person with what is waiting to be said already printed.
+HumanView TextSession::humanNow() {
+    HumanView view{out_, *game_};
+    view.messages(messages_, sounds_, notes_);
+    messages_.clear();
+    sounds_.clear();
+    notes_.clear();
+    return view;
+}
+
+void TextSession::showMoveSoFar() {
+    if (!human() || !moving_ || !started_) return;
+    HumanView view = humanNow();
+    const std::size_t shown = game_->hlavni.prvky.size();
+    if (pageLokace_ != game_->stavhry.lokace) pageShown_ = 0;
+    if (pageShown_ < shown) {
+        out_ << "\n";
+        view.page(pageShown_);
+    }
+    pageShown_ = shown;
+    pageLokace_ = game_->stavhry.lokace;
+}
 
 void TextSession::emit(Screen screen, const json& screenTexts) {
     if (options_.json) {
         const Game* shown = started_ && screen != Screen::Ended ? game_.get() : nullptr;
         out_ << StateLine(ScreenName(screen), messages_, sounds_, shown, screenTexts) << '\n';
     } else {
-        HumanView view{out_, *game_, started_};
-        view.show(ScreenName(screen), screenTexts, messages_, sounds_);
+        HumanView view = humanNow();
+        view.infoShown = &infoShown_;
+        const bool continued = pageLokace_ == game_->stavhry.lokace;
+        if (!quiet_) view.show(ScreenName(screen), screenTexts, continued ? pageShown_ : 0);
+        if (screen == Screen::Main) {
+            moving_ = false;
+            pageShown_ = 0;
+        }
+        if (screen != Screen::Ended) view.prompt();
     }
     out_.flush();
     messages_.clear();
     sounds_.clear();
+    notes_.clear();
+    quiet_ = false;
 }
 
 // --- the front-end port -----------------------------------------------------
@@ -175,14 +234,21 @@ void TextSession::traceLine(const std::string& line) { err_ << toUtf8(line) << s
 void TextSession::showMessage(const std::string& text) { messages_.push_back(toUtf8(text)); }
 void TextSession::reportError(const std::string& text) { messages_.push_back(toUtf8(text)); }
 void TextSession::audioPlayed(const AudioEvent& event) {
-    sounds_.push_back(toUtf8(AudioEventText(event)));
+    sounds_.push_back(human() ? HumanAudioText(event) : toUtf8(AudioEventText(event)));
 }
 
-// A countdown only runs on the main screen's "tick", so no side screen is
-// ever open when one expires.
-void TextSession::closeSideScreens() {}
+// A person's countdown may expire while the sheet or the inventory waits
+// for a line: their loops see this and close.
+void TextSession::closeSideScreens() { sideClosed_ = true; }
 
 void TextSession::showDeath() {
+    // A person sees how it came to this: the fight's last round, or the page.
+    if (human() && FightOpen(*game_)) {
+        HumanView view = humanNow();
+        view.fightRound();
+    } else {
+        showMoveSoFar();
+    }
     // Any command, or the end of the input, ends the program.
     try {
         next(Screen::Death, nullptr);
@@ -192,134 +258,38 @@ void TextSession::showDeath() {
 
 void TextSession::showPicture(const std::string& file, std::int32_t width, std::int32_t height,
                               bool ownSize, const std::string& caption) {
+    showMoveSoFar();
     const json texts = {{"file", toUtf8(file)},
                         {"caption", toUtf8(caption)},
                         {"width", ownSize ? 0 : width},
                         {"height", ownSize ? 0 : height}};
     for (;;) {
         const Command c = next(Screen::Picture, texts);
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        unknown();
+        // A person closes it as a key would: any line does.
+        if (human() || (c.word(0) == "close" && c.words.size() == 1)) return;
+        refuse(Refusal::UnknownCommand);
     }
 }
 
-void TextSession::showFight() {
-    while (FightOpen(*game_)) {
-        const Command c = next(Screen::Fight, FightJson(*game_));
-        guarded([&] {
-            if (!fightCommand(c)) unknown();
-        });
-    }
-}
-
-bool TextSession::fightCommand(const Command& c) {
-    Game& g = *game_;
-    const FightView view = DescribeFight(g);
-    const auto n = Number(c.word(c.word(0) == "hover" ? 2 : 1));
-    const auto hasAction = [&](std::int32_t k) {
-        for (const FightAction& a : view.actions)
-            if (a.entry == k) return true;
-        return false;
-    };
-    // The list opens first, as the button click would; the entry must then be in it.
-    const auto inList = [&](FightListKind kind, std::int32_t k) {
-        const FightView opened = DescribeFight(g);
-        if (opened.list.kind != kind) return false;
-        for (const FightListEntry& e : opened.list.entries)
-            if (e.entry == k) return true;
-        return false;
-    };
-    const std::string verb = c.word(0);
-    if (verb == "close" && c.words.size() == 1) return ClickPicture(g), true;
-    if (verb == "attack" && n && hasAction(*n)) return ClickAction(g, *n), true;
-    if (verb == "item" && n) {
-        ClickItemButton(g);
-        return inList(FightListKind::Items, *n) ? (ClickItem(g, *n), true) : false;
-    }
-    if (verb == "spell" && n) {
-        ClickSpellButton(g);
-        return inList(FightListKind::Spells, *n) ? (ClickSpell(g, *n), true) : false;
-    }
-    if (verb != "hover" || !n) return false;
-    const std::string what = c.word(1);
-    if (what == "attack" && hasAction(*n)) return HoverAction(g, *n), true;
-    if (what == "item") {
-        ClickItemButton(g);
-        return inList(FightListKind::Items, *n) ? (HoverItem(g, *n), true) : false;
-    }
-    if (what == "spell") {
-        ClickSpellButton(g);
-        return inList(FightListKind::Spells, *n) ? (HoverSpell(g, *n), true) : false;
-    }
-    return false;
-}
-
+// A person types the name (Enter alone keeps the one offered); a script
+// says "save NAME".
 void TextSession::showSave() {
+    showMoveSoFar();
     std::string field = DescribeSaveScreen(*game_).edit1;
     for (;;) {
         const Command c = next(Screen::Save, {{"Edit1", toUtf8(field)}});
-        if (c.word(0) == "cancel" && c.words.size() == 1) return;
-        if (c.word(0) == "save") {
-            if (c.words.size() > 1) field = fromUtf8(c.rest);
-            if (SaveScreenClick(*game_, field) == SaveScreenAction::Close) return;
+        const std::string verb = c.word(0);
+        if ((verb == "cancel" || (human() && verb == "close")) && c.words.size() == 1) return;
+        if (verb == "save" || human()) {
+            if (verb == "save" && c.words.size() > 1) field = fromUtf8(c.rest);
+            else if (verb != "save" && !c.line.empty()) field = fromUtf8(c.line);
+            if (SaveScreenClick(*game_, field) == SaveScreenAction::Close) {
+                confirm(SavedReport(field));
+                return;
+            }
             continue;
         }
-        unknown();
-    }
-}
-
-void TextSession::showShop() {
-    Game& g = *game_;
-    for (;;) {
-        const ShopView view = DescribeShop(g);
-        json goods = json::array();
-        for (const ShopGood& good : view.goods) {
-            goods.push_back({{"text", toUtf8(good.text)}, {"typ", toUtf8(good.typ)},
-                             {"cislo", good.cislo}, {"cena", good.cena}});
-        }
-        const Command c = next(Screen::Shop, {{"Label2", toUtf8(view.Label2)},
-                                              {"Label3", toUtf8(view.Label3)},
-                                              {"Label5", toUtf8(view.Label5)},
-                                              {"goods", goods}});
-        const auto k = Number(c.word(1));
-        const bool listed = k && *k >= 1 && *k <= static_cast<std::int32_t>(view.goods.size());
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        if (c.word(0) == "buy" && listed) Buy(g, *k);
-        else if (c.word(0) == "hover" && listed) HoverGood(g, *k);
-        else unknown();
-    }
-}
-
-void TextSession::showSell() {
-    Game& g = *game_;
-    static const std::pair<const char*, SellKind> kKinds[] = {
-        {"zbran", SellKind::Weapon}, {"zbroj", SellKind::Armour}, {"predmet", SellKind::Item}};
-    const auto kindName = [](SellKind kind) {
-        for (const auto& [name, k] : kKinds)
-            if (k == kind) return name;
-        return "";
-    };
-    for (;;) {
-        const SellView view = DescribeSell(g);
-        json lines = json::array();
-        for (const SellLine& line : view.lines) {
-            lines.push_back({{"kind", kindName(line.kind)}, {"cislo", line.cislo},
-                             {"text", toUtf8(line.text)}, {"visible", line.visible}});
-        }
-        const Command c = next(Screen::Sell, {{"Label2", toUtf8(view.Label2)},
-                                              {"Status", toUtf8(view.Status)},
-                                              {"lines", lines}});
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        const auto n = Number(c.word(2));
-        std::optional<SellKind> kind;
-        for (const auto& [name, k] : kKinds)
-            if (c.word(1) == name) kind = k;
-        bool shown = false;
-        for (const SellLine& line : view.lines)
-            if (kind && n && line.kind == *kind && line.cislo == *n && line.visible) shown = true;
-        if (c.word(0) == "sell" && shown) Sell(g, *kind, *n);
-        else if (c.word(0) == "hover" && shown) HoverSellLine(g, *kind, *n);
-        else unknown();
+        refuse(Refusal::UnknownCommand);
     }
 }
 
@@ -334,6 +304,7 @@ void TextSession::newGame() {
 // The main window's start-up, then its commands until the game ends.
 void TextSession::play() {
     started_ = true;
+    moving_ = true;
     guarded([this] {
         PrepareStartUp(*game_, OpenSdlAudio);
         StartGame(*game_);
@@ -344,9 +315,12 @@ void TextSession::play() {
 void TextSession::menuScreen() {
     const MainMenuTexts menu = DescribeMainMenu(*game_);
     const json texts = {{"Label1", toUtf8(menu.titul)}, {"Label2", toUtf8(menu.autor)}};
+    static const char* const kChoices[] = {"new", "load", "about", "quit"};
     for (;;) {
         const Command c = next(Screen::Menu, texts);
-        const std::string verb = c.words.size() == 1 ? c.word(0) : "";
+        std::string verb = c.words.size() == 1 ? c.word(0) : "";
+        // A person chooses by the numbers shown.
+        if (const auto k = Number(verb); human() && k && *k >= 1 && *k <= 4) verb = kChoices[*k - 1];
         if (verb == "new") return newGame();
         if (verb == "load") {
             bool chosen = false;
@@ -357,20 +331,22 @@ void TextSession::menuScreen() {
         } else if (verb == "quit") {
             return;
         } else {
-            unknown();
+            refuse(Number(verb) ? Refusal::NoSuchEntry : Refusal::UnknownCommand);
         }
     }
 }
 
-// "ok" takes the name the field offers, "name TEXT" types TEXT over it
-// (a bare "name" leaves the field empty).
+// A person types the name itself (an empty line takes the name offered).
+// A script says "ok" to take the name offered, "name TEXT" to type TEXT
+// over it (a bare "name" leaves the field empty).
 void TextSession::nameScreen() {
     const std::string offered = OfferedHeroName(*game_);
     for (;;) {
         const Command c = next(Screen::Name, {{"Edit1", toUtf8(offered)}});
+        if (human()) return AcceptHeroName(*game_, c.line.empty() ? offered : fromUtf8(c.line));
         if (c.word(0) == "ok" && c.words.size() == 1) return AcceptHeroName(*game_, offered);
         if (c.word(0) == "name") return AcceptHeroName(*game_, fromUtf8(c.rest));
-        unknown();
+        refuse(Refusal::UnknownCommand);
     }
 }
 
@@ -385,14 +361,19 @@ bool TextSession::loadScreen() {
                                {"text", toUtf8(captions[k])}});
         }
         const Command c = next(Screen::Load, {{"entries", entries}});
-        const auto k = Number(c.word(1));
+        const bool bare = human() && c.words.size() == 1 && Number(c.word(0));
+        const auto k = Number(c.word(bare ? 0 : 1));
         if (c.word(0) == "close" && c.words.size() == 1) return false;
-        if (c.word(0) == "choose" && k && c.words.size() == 2) {
+        // An empty list closes on any key; for a person, on any line.
+        if (human() && captions.empty()) return false;
+        if ((bare || c.word(0) == "choose") && k && c.words.size() == (bare ? 1 : 2)) {
             const PositionChoice choice = ChoosePosition(*game_, *k);
             if (choice == PositionChoice::Chosen) return true;
             if (choice == PositionChoice::Unreadable) continue;
+            refuse(Refusal::NoSuchEntry);
+            continue;
         }
-        unknown();
+        refuse(Refusal::UnknownCommand);
     }
 }
 
@@ -404,146 +385,91 @@ void TextSession::aboutScreen() {
                         {"Verze", toUtf8(about.verze)}};
     for (;;) {
         const Command c = next(Screen::About, texts);
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        unknown();
+        // Any key closes the box; for a person, any line.
+        if (human() || (c.word(0) == "close" && c.words.size() == 1)) return;
+        refuse(Refusal::UnknownCommand);
     }
 }
 
 void TextSession::mainScreen() {
     while (!QuitRequested(*game_)) {
-        const Command c = next(Screen::Main, nullptr);
-        guarded([&] {
-            if (!mainCommand(c)) unknown();
-        });
+        const Command c = next(Screen::Main, nullptr, true);
+        if (c.interrupted) continue;
+        guarded([&] { refuse(mainCommand(c)); });
     }
 }
 
-bool TextSession::mainCommand(const Command& c) {
+Refusal TextSession::mainCommand(const Command& c) {
     Game& g = *game_;
-    const std::string verb = c.word(0);
-    const auto n = Number(c.word(1));
-    if (verb == "menu" && n && c.words.size() == 2) return ChooseMenuItem(g, *n);
-    if ((verb == "link" || verb == "web") && n) {
+    std::string verb = Fold(c.word(0));
+    auto n = Number(c.word(1));
+    // The numbers are the menu's; a person follows the link marked [a], [b], ... by its letter.
+    if (const auto k = LinkLetter(verb); human() && c.words.size() == 1 && k) {
+        verb = "link";
+        n = k;
+    }
+    if (verb == "menu" && n && c.words.size() == 2) {
+        moving_ = true;
+        return ChooseMenuItem(g, *n) ? Refusal::None : Refusal::NoSuchEntry;
+    }
+    if ((verb == "link" || verb == "web") && (n || human())) {
         std::int32_t k = 0;
         for (const PageElement& e : g.hlavni.prvky) {
             const std::int32_t target = e.jeText ? e.text.odkaz : e.obrazek.odkaz;
             const bool counts = verb == "link" ? target > 0 : e.jeText && !e.text.weblink.empty();
-            if (!counts || ++k != *n) continue;
+            if (!n || !counts || ++k != *n) continue;
             if (verb == "web") {
                 messages_.push_back("web " + toUtf8(e.text.weblink));
-                return true;
+                return Refusal::None;
             }
             // No pointer moves here: the move that waits runs at once.
+            moving_ = true;
             ChoosePageLink(g, target);
             RunDeferredMove(g);
-            return true;
+            return Refusal::None;
         }
-        return false;
+        return Refusal::NoSuchEntry;
     }
     if (verb == "tick" && c.words.size() <= 2) {
         const std::int32_t ticks = c.words.size() == 2 ? n.value_or(-1) : 1;
-        if (ticks < 0) return false;
+        if (ticks < 0) return Refusal::UnknownCommand;
+        moving_ = true;
         for (std::int32_t i = 0; i < ticks && !QuitRequested(g); ++i) Tick(g);
-        return true;
+        return Refusal::None;
     }
-    if (c.words.size() != 1) return false;
-    if (verb == "sheet" && SheetOffered(g)) return sheetScreen(), true;
-    if (verb == "inventory" && InventoryOffered(g)) return inventoryScreen(), true;
-    if (verb == "help") return ToggleHelp(g);
-    if (verb == "audio" && AudioOffered(g)) return audioScreen(), true;
-    if (verb == "continue") return Continue(g);
-    if (verb == "quit") return Quit(g), true;
-    return false;
+    // A person's Enter is the continue button when it shows, else shows the screen again.
+    if (human() && c.words.empty()) {
+        moving_ = g.okno.pokracovatVisible;
+        if (g.okno.pokracovatVisible) Continue(g);
+        return Refusal::None;
+    }
+    if (c.words.size() != 1) return Refusal::UnknownCommand;
+    return sideScreen(verb);
 }
 
-void TextSession::sheetScreen() {
+// The main window's buttons, by their captions or their command words.
+Refusal TextSession::sideScreen(const std::string& verb) {
     Game& g = *game_;
-    xpinfo_.clear();
-    for (;;) {
-        json texts = SheetJson(g);
-        texts["XPinfo"] = toUtf8(xpinfo_);
-        const Command c = next(Screen::Sheet, texts);
-        const auto attribute = Attribute(c.word(1));
-        if (c.word(0) == "close" && c.words.size() == 1) break;
-        if (c.word(0) == "train" && attribute && CanTrain(g, *attribute)) Train(g, *attribute);
-        else if (c.word(0) == "hover" && attribute) xpinfo_ = TrainingHint(g, *attribute);
-        else unknown();
+    if (verb == "sheet" || verb == "postava") {
+        if (!SheetOffered(g)) return Refusal::NotOffered;
+        sheetScreen();
+    } else if (verb == "inventory" || verb == "vybaveni") {
+        if (!InventoryOffered(g)) return Refusal::NotOffered;
+        inventoryScreen();
+    } else if (verb == "help" || verb == "napoveda") {
+        if (!ToggleHelp(g)) return Refusal::NotOffered;
+    } else if (verb == "audio") {
+        if (!AudioOffered(g)) return Refusal::NotOffered;
+        audioScreen();
+    } else if (verb == "continue" || verb == "pokracovat") {
+        moving_ = true;
+        if (!Continue(g)) return Refusal::NotOffered;
+    } else if (verb == "quit" || verb == "konec") {
+        Quit(g);
+    } else {
+        return Refusal::UnknownCommand;
     }
-}
-
-void TextSession::inventoryScreen() {
-    Game& g = *game_;
-    OpenInventory(g);
-    const auto lines = [](const std::vector<InventoryLine>& list) {
-        json out = json::array();
-        for (const InventoryLine& line : list)
-            out.push_back({{"cislo", line.cislo}, {"text", toUtf8(line.text)}});
-        return out;
-    };
-    for (;;) {
-        const InventoryView v = DescribeInventory(g);
-        const Command c = next(Screen::Inventory, {{"Label9", toUtf8(v.Label9)},
-                                                   {"Prachy", toUtf8(v.Prachy)},
-                                                   {"Status", toUtf8(v.Status)},
-                                                   {"Status2", toUtf8(v.Status2)},
-                                                   {"objekty", lines(v.objekty)},
-                                                   {"predmety", lines(v.predmety)},
-                                                   {"zbrane", lines(v.zbrane)},
-                                                   {"zbroje", lines(v.zbroje)}});
-        if (c.word(0) == "close" && c.words.size() == 1) return;
-        if (!inventoryCommand(c)) unknown();
-    }
-}
-
-// Use, equip, view and hover act only on entries that have a line.
-bool TextSession::inventoryCommand(const Command& c) {
-    Game& g = *game_;
-    const InventoryView v = DescribeInventory(g);
-    const auto listed = [](const std::vector<InventoryLine>& list, std::optional<std::int32_t> n) {
-        if (!n) return false;
-        for (const InventoryLine& line : list)
-            if (line.cislo == *n) return true;
-        return false;
-    };
-    const std::string verb = c.word(0), what = c.word(1);
-    if (verb == "use" && listed(v.predmety, Number(what))) return UseItem(g, *Number(what)), true;
-    if (verb == "view" && listed(v.objekty, Number(what)))
-        return ViewObject(g, *Number(what)) || true;
-    const auto n = Number(c.word(2));
-    if (verb == "equip" && what == "zbran" && listed(v.zbrane, n))
-        return EquipFromInventory(g, GearSlot::Weapon, *n), true;
-    if (verb == "equip" && what == "zbroj" && listed(v.zbroje, n))
-        return EquipFromInventory(g, GearSlot::Armour, *n), true;
-    if (verb != "hover") return false;
-    if (what == "objekt" && listed(v.objekty, n)) return HoverInventoryObject(g, *n), true;
-    if (what == "predmet" && listed(v.predmety, n)) return HoverInventoryItem(g, *n), true;
-    if (what == "zbran" && listed(v.zbrane, n)) return HoverInventoryWeapon(g, *n), true;
-    if (what == "zbroj" && listed(v.zbroje, n)) return HoverInventoryArmour(g, *n), true;
-    return false;
-}
-
-void TextSession::audioScreen() {
-    Game& g = *game_;
-    for (;;) {
-        const TAudio& a = *g.audio;
-        const json texts = {{"CheckBox1", a.zvukyzapnuty},
-                            {"CheckBox2", a.hudbazapnuta},
-                            {"TrackBar1", a.hlasitostzvuku},
-                            {"TrackBar2", a.hlasitosthudby}};
-        const Command c = next(Screen::Audio, texts);
-        const std::string verb = c.word(0), value = c.word(1);
-        const auto n = Number(value);
-        const bool onOff = c.words.size() == 2 && (value == "on" || value == "off");
-        if (verb == "ok" && c.words.size() == 1) {
-            AudioSettings_Button1Click(g);
-            return;
-        }
-        if (verb == "sounds" && onOff) AudioSettings_CheckBox1Click(g, value == "on");
-        else if (verb == "music" && onOff) AudioSettings_CheckBox2Click(g, value == "on");
-        else if (verb == "soundvol" && n && *n >= 0 && *n <= 255) AudioSettings_TrackBar1Change(g, *n);
-        else if (verb == "musicvol" && n && *n >= 0 && *n <= 255) AudioSettings_TrackBar2Change(g, *n);
-        else unknown();
-    }
+    return Refusal::None;
 }
 
 }  // namespace morvane

@@ -40,7 +40,8 @@ bool OpenMainMenu(Game& game) {
 }
 
 MainMenuTexts DescribeMainMenu(const Game& game) {
-    MainMenuTexts texts{game.definice.titulhry.str(), game.definice.autor.str() + ": "};
+    MainMenuTexts texts{game.definice.titulhry.str(), game.definice.autor.str() + ": ",
+                        {cz("Nová hra"), cz("Načíst pozici"), cz("O hře"), "Konec"}};
     if (texts.autor.size() > kAuthorLine) texts.autor.resize(kAuthorLine);
     return texts;
 }
@@ -51,6 +52,8 @@ AboutTexts DescribeAbout() {
             "Morvane",
             "verze 4.10d"};
 }
+
+NameEntryTexts DescribeNameEntry() { return {cz("Zadej jméno své postavy:"), cz("Jméno:")}; }
 
 bool NameEntryAsked(const Game& game) { return game.definice.zadavanijmena == 1; }
 
@@ -122,6 +125,10 @@ void PointAtLink(Game& game, std::int32_t link, std::int32_t idx) {
 }
 
 void PointAway(Game& game) { PointAtLink(game, 0, 0); }
+
+MainWindowTexts DescribeMainWindow() {
+    return {"Konec", cz("Nápověda"), "Audio", "Postava", cz("Vybavení"), cz("Pokračovat")};
+}
 
 bool SheetOffered(const Game& game) { return game.okno.postavaVisible; }
 bool InventoryOffered(const Game& game) { return game.okno.vybaveniVisible; }

@@ -26,6 +26,8 @@ struct Game;
 struct MainMenuTexts {
     std::string titul;  // the game's title (also the program's title)
     std::string autor;  // the author line and ": ", together at most 32 bytes
+    // What the four picture buttons say: new game, load a position, about, quit.
+    std::array<std::string, 4> tlacitka;
 };
 
 // The creation of the main menu: the game definition, then the menu skin.
@@ -46,6 +48,13 @@ AboutTexts DescribeAbout();
 
 // The longest hero name the name entry takes.
 inline constexpr std::size_t kHeroNameLength = 100;
+
+// The captions of the name entry: the request and the field's label.
+struct NameEntryTexts {
+    std::string vyzva;
+    std::string jmeno;
+};
+NameEntryTexts DescribeNameEntry();
 
 // A new game asks for the hero's name first.
 bool NameEntryAsked(const Game& game);
@@ -102,6 +111,12 @@ void Tick(Game& game);
 // entry `idx`, or left it.
 void PointAtLink(Game& game, std::int32_t link, std::int32_t idx);
 void PointAway(Game& game);
+
+// The captions of the main window's buttons.
+struct MainWindowTexts {
+    std::string konec, napoveda, audio, postava, vybaveni, pokracovat;
+};
+MainWindowTexts DescribeMainWindow();
 
 // Which of the main window's side screens and buttons the player may use now.
 bool SheetOffered(const Game& game);

@@ -28,6 +28,10 @@ SaveScreenView DescribeSaveScreen(const Game& game) {
                           FindSkinImage(folder, "ulozit"), FindSkinImage(folder, "neukladat")};
 }
 
+std::string SavedReport(const std::string& name) {
+    return "Pozice " + name + cz(" je uložena.");
+}
+
 SaveScreenAction SaveScreenClick(Game& game, const std::string& name) {
     return SavePosition(game, name) == SaveResult::Saved ? SaveScreenAction::Close
                                                          : SaveScreenAction::StayOpen;

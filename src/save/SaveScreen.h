@@ -27,6 +27,9 @@ struct SaveScreenView {
 
 SaveScreenView DescribeSaveScreen(const Game& game);
 
+// What a save that succeeded says: "Pozice NAME je uložena."
+std::string SavedReport(const std::string& name);
+
 enum class SaveScreenAction { Close, StayOpen };
 
 // The save button with the name field's text: saves the position. The screen

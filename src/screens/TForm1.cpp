@@ -92,13 +92,14 @@ void TForm1::attach(Game& game, Screens screens) {
 }
 
 void TForm1::createControls() {
-    Label3 = MakeButton(stage_, Shape4, {8, 6, 81, 27}, QStringLiteral("Konec"), {24, 8});
-    Label4 = MakeButton(stage_, Shape5, {112, 6, 89, 27}, QStringLiteral("Nápověda"), {115, 8});
+    const MainWindowTexts texts = DescribeMainWindow();
+    Label3 = MakeButton(stage_, Shape4, {8, 6, 81, 27}, qtText(texts.konec), {24, 8});
+    Label4 = MakeButton(stage_, Shape5, {112, 6, 89, 27}, qtText(texts.napoveda), {115, 8});
     // The audio frame is only 19 pixels high: its caption takes a smaller size
     // so that it stays inside.
-    Label5 = MakeButton(stage_, Shape6, {75, 38, 49, 19}, QStringLiteral("Audio"), {85, 40}, 13);
-    Label1 = MakeButton(stage_, Shape1, {8, 62, 81, 27}, QStringLiteral("Postava"), {16, 64});
-    Label2 = MakeButton(stage_, Shape3, {112, 62, 89, 27}, QStringLiteral("Vybavení"), {120, 64});
+    Label5 = MakeButton(stage_, Shape6, {75, 38, 49, 19}, qtText(texts.audio), {85, 40}, 13);
+    Label1 = MakeButton(stage_, Shape1, {8, 62, 81, 27}, qtText(texts.postava), {16, 64});
+    Label2 = MakeButton(stage_, Shape3, {112, 62, 89, 27}, qtText(texts.vybaveni), {120, 64});
     Shape6->hide();
     Label5->hide();
     connect(Label3, &ClickLabel::clicked, this, &TForm1::KonecClick);
@@ -134,7 +135,7 @@ void TForm1::createControls() {
     pokracovatFrame = new TShape(stage_);
     pokracovatFrame->resize(150, 50);
     pokracovatFrame->hide();
-    pokracovat = new ClickLabel(QStringLiteral("Pokračovat"), stage_);
+    pokracovat = new ClickLabel(qtText(texts.pokracovat), stage_);
     pokracovat->setFont(qtFont("Arial", 18));
     SetTextColour(*pokracovat, Qt::white);
     pokracovat->setCursor(Qt::PointingHandCursor);

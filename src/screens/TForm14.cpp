@@ -28,8 +28,9 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 TForm14::TForm14(Game& game, TForm1& main) : game_(game), main_(main) {
     Image1 = new ClickLabel(this);
-    Label1 = Caption(QStringLiteral("Zadej jméno své postavy:"), this);
-    Label2 = Caption(QStringLiteral("Jméno:"), this);
+    const NameEntryTexts texts = DescribeNameEntry();
+    Label1 = Caption(qtText(texts.vyzva), this);
+    Label2 = Caption(qtText(texts.jmeno), this);
     Edit1 = new QLineEdit(this);
     Edit1->setMaxLength(static_cast<int>(kHeroNameLength));
     Edit1->setFont(qtFont("Arial", 10));

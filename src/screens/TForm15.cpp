@@ -8,6 +8,7 @@
 
 #include "game/Game.h"
 #include "screens/ModalControls.h"
+#include "screens/QtText.h"
 #include "shell/Audio.h"
 #include "shell/AudioSettings.h"
 
@@ -26,20 +27,21 @@ QSlider* volume(QWidget* parent, int y, int step) {
 }  // namespace
 
 TForm15::TForm15() {
-    setWindowTitle(QStringLiteral("Nastavení"));
+    const AudioDialogTexts texts = DescribeAudioDialog();
+    setWindowTitle(qtText(texts.nastaveni));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
     setFixedSize(264, 124);
-    Label1 = new QLabel(QStringLiteral("Zvuky"), this);
+    Label1 = new QLabel(qtText(texts.zvuky), this);
     Label1->move(8, 14);
-    CheckBox1 = new QCheckBox(QStringLiteral("Zapnuto"), this);
+    CheckBox1 = new QCheckBox(qtText(texts.zapnuto), this);
     CheckBox1->move(52, 12);
     TrackBar1 = volume(this, 10, 10);
-    Label2 = new QLabel(QStringLiteral("Hudba"), this);
+    Label2 = new QLabel(qtText(texts.hudba), this);
     Label2->move(8, 54);
-    CheckBox2 = new QCheckBox(QStringLiteral("Zapnuto"), this);
+    CheckBox2 = new QCheckBox(qtText(texts.zapnuto), this);
     CheckBox2->move(52, 52);
     TrackBar2 = volume(this, 50, 1);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(qtText(texts.ok), this);
     Button1->setGeometry(94, 88, 75, 25);
     Button1->setDefault(true);
     connect(CheckBox1, &QCheckBox::toggled, this,

@@ -42,7 +42,8 @@ TForm2::TForm2() {
     connect(Image1, &ClickLabel::clicked, this, &TForm2::finish);
     const QFont plain = pixelFont(kFace, 16), bold = pixelFont(kFace, 16, true);
     Jmeno = MakeCaption(this, QString(), 0, 16, pixelFont(kFace, 24));
-    Zkusenosti = MakeCaption(this, qtText(cz("Zkušenosti")), 0, 50,
+    const SheetCaptions captions = DescribeSheetCaptions();
+    Zkusenosti = MakeCaption(this, qtText(captions.zkusenosti), 0, 50,
                              pixelFont(kFace, 16, false, true));
     Label7 = MakeCaption(this, QString(), 0, 50, pixelFont(kFace, 16, true, true));
     XPinfo = MakeCaption(this, QString(), 0, 70, plain);
@@ -67,9 +68,9 @@ TForm2::TForm2() {
         });
         Plus[static_cast<int>(slot)] = plus;
     }
-    MakeCaption(this, qtText(cz("Zbraň")), 32, 184, plain);
+    MakeCaption(this, qtText(captions.zbran), 32, 184, plain);
     Label8 = MakeCaption(this, QString(), 80, 184, bold);
-    MakeCaption(this, QStringLiteral("Zbroj"), 32, 208, plain);
+    MakeCaption(this, qtText(captions.zbroj), 32, 208, plain);
     Label9 = MakeCaption(this, QString(), 80, 208, bold);
     Image8 = new ClickLabel(this);
     Image8->setGeometry(368, 24, 25, 26);

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "base/Win1250.h"
 #include "game/Game.h"
 #include "screens/Controls.h"
 #include "screens/ModalControls.h"
@@ -22,8 +21,8 @@ QLabel* value(QWidget* parent, int x, int y, const QColor& colour = Qt::black) {
     return MakeCaption(parent, QString(), x, y, pixelFont(kFace, 16, true), colour);
 }
 
-QLabel* caption(QWidget* parent, const char* text, int x, int y) {
-    return MakeCaption(parent, qtText(cz(text)), x, y, pixelFont(kFace, 16));
+QLabel* caption(QWidget* parent, const std::string& text, int x, int y) {
+    return MakeCaption(parent, qtText(text), x, y, pixelFont(kFace, 16));
 }
 
 QLabel* report(QWidget* parent, int x, int y, int width, int height, const QColor& colour) {
@@ -78,23 +77,24 @@ void TSouboj::keyPressEvent(QKeyEvent* event) {
 }
 
 void TSouboj::createValueArea() {
+    const FightCaptions c = DescribeFightCaptions();
     Jmeno = MakeCaption(this, QString(), 160, 24, pixelFont(kFace, 27));
-    caption(this, "Životy", 64, 56);
-    caption(this, "Útok", 64, 80);
-    caption(this, "Obrana", 64, 104);
-    caption(this, "Poškození", 248, 80);
-    caption(this, "Tvrdost", 248, 104);
+    caption(this, c.zivoty, 64, 56);
+    caption(this, c.utok, 64, 80);
+    caption(this, c.obrana, 64, 104);
+    caption(this, c.poskozeni, 248, 80);
+    caption(this, c.tvrdost, 248, 104);
     Label12 = value(this, 136, 56, qMaroon);
     Label13 = value(this, 136, 80);
     Label14 = value(this, 136, 104);
     Label25 = value(this, 320, 80);
     Label26 = value(this, 320, 104);
     Jmeno_hrac = MakeCaption(this, QString(), 152, 136, pixelFont(kFace, 27));
-    const char* left[] = {"Životy", "Rychlost", "Útok", "Obrana"};
-    const char* right[] = {"Mana", "Energie", "Poškození", "Tvrdost"};
+    const std::string* left[] = {&c.zivoty, &c.rychlost, &c.utok, &c.obrana};
+    const std::string* right[] = {&c.mana, &c.energie, &c.poskozeni, &c.tvrdost};
     for (int row = 0; row < 4; ++row) {
-        caption(this, left[row], 64, 176 + 24 * row);
-        caption(this, right[row], 248, 176 + 24 * row);
+        caption(this, *left[row], 64, 176 + 24 * row);
+        caption(this, *right[row], 248, 176 + 24 * row);
     }
     Label15 = value(this, 136, 176, qMaroon);
     Label17 = value(this, 136, 200);
@@ -104,13 +104,14 @@ void TSouboj::createValueArea() {
     Label18 = value(this, 320, 200, qPurple);
     Label27 = value(this, 320, 224);
     Label28 = value(this, 320, 248);
-    MakeCaption(this, QStringLiteral("Akce:"), 192, 261, pixelFont(kFace, 13, true, false, true));
+    MakeCaption(this, qtText(c.akce), 192, 261, pixelFont(kFace, 13, true, false, true));
 }
 
 void TSouboj::createReportArea() {
-    Label29 = new ClickLabel(qtText(cz("Předměty")), this);
+    const FightCaptions c = DescribeFightCaptions();
+    Label29 = new ClickLabel(qtText(c.predmety), this);
     Label29->move(136, 347);
-    Label11 = new ClickLabel(QStringLiteral("Kouzla"), this);
+    Label11 = new ClickLabel(qtText(c.kouzla), this);
     Label11->move(224, 347);
     for (ClickLabel* button : {Label29, Label11}) {
         button->setFont(pixelFont(kFace, 16, true));
@@ -124,7 +125,7 @@ void TSouboj::createReportArea() {
     Label32 = value(this, 296, 347, qNavy);
     Popis_akce = report(this, 28, 373, 380, 35, qMaroon);
     Popis_akce_cost = report(this, 28, 408, 380, 45, qPurple);
-    Label30 = MakeCaption(this, qtText(cz("Co použiješ?")), 450, 13, pixelFont(kFace, 16, true),
+    Label30 = MakeCaption(this, qtText(c.copouzijes), 450, 13, pixelFont(kFace, 16, true),
                           Qt::white);
     Summary1 = report(this, 12, 462, 345, 38, Qt::red);
     Summary2 = report(this, 12, 500, 345, 68, qLime);

@@ -1,11 +1,14 @@
 #include "shell/AudioSettings.h"
 
+#include "base/Win1250.h"
 #include "game/Game.h"
 #include "game/GameFolders.h"
 #include "shell/Audio.h"
 #include "shell/AudioSetup.h"
 
 namespace morvane {
+
+AudioDialogTexts DescribeAudioDialog() { return {cz("Nastavení"), "Zvuky", "Hudba", "Zapnuto", "OK"}; }
 
 void AudioSettings_CheckBox1Click(Game& game, bool checked) {
     if (game.audio) game.audio->zvukyzapnuty = checked;

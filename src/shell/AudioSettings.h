@@ -3,10 +3,17 @@
 // take effect at once; only OK stores them in setup.ini. With no audio player
 // every one does nothing.
 #include <cstdint>
+#include <string>
 
 namespace morvane {
 
 struct Game;
+
+// The dialog's title and captions.
+struct AudioDialogTexts {
+    std::string nastaveni, zvuky, hudba, zapnuto, ok;
+};
+AudioDialogTexts DescribeAudioDialog();
 
 // Sounds on or off.
 void AudioSettings_CheckBox1Click(Game& game, bool checked);
