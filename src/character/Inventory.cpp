@@ -160,7 +160,7 @@ bool EquipFromInventory(Game& game, GearSlot slot, std::int32_t n) {
 bool ViewObject(Game& game, std::int32_t n) {
     const obj* object = ListedObject(game, n);
     if (object == nullptr || object->obrazek.empty()) return false;
-    if (FindStoryPicture(game, object->obrazek.view()) == StoryPicture::Outside) {
+    if (FindStoryPicture(game.gameFolder(), object->obrazek.view()) == StoryPicture::Outside) {
         game.frontend.showMessage(outsideFolderMessage("./obrazky/" + object->obrazek.str()));
         return false;
     }

@@ -8,6 +8,7 @@
 #include "base/Win1250.h"
 #include "check/CommandRules.h"
 #include "interpreter/CommandTable.h"
+#include "interpreter/PageCommands.h"
 #include "parser/Effect.h"
 #include "parser/Expression.h"
 #include "parser/LocationIndex.h"
@@ -121,12 +122,15 @@ private:
             error(cz("obchod číslo ") + toText(n) + cz(" není v souboru data/obchod.vrn"));
     }
 
-    // Pictures are looked up exactly as named, below the game folder.
+    // Pictures are looked up as play looks them up: letter case aside, and
+    // never outside the game's folder.
     void picture(const std::string& name) {
-        std::error_code ec;
         const std::string path = "./obrazky/" + name;
-        if (!std::filesystem::is_regular_file(site_.facts.folder / path, ec))
-            error(cz("obrázek ") + path + cz(" neexistuje"));
+        switch (FindStoryPicture(site_.facts.folder, name)) {
+            case StoryPicture::Found: return;
+            case StoryPicture::Missing: return error(cz("obrázek ") + path + cz(" neexistuje"));
+            case StoryPicture::Outside: return error(outsideFolderMessage(path));
+        }
     }
 
     void sound(const std::string& name) {

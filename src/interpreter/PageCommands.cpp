@@ -37,8 +37,8 @@ bool ReadPictureSize(const param& p, PagePicture& picture) {
 
 }  // namespace
 
-StoryPicture FindStoryPicture(const Game& game, std::string_view name) {
-    const auto path = fileInside(game.gameFolder() / "obrazky", name);
+StoryPicture FindStoryPicture(const std::filesystem::path& gameFolder, std::string_view name) {
+    const auto path = fileInside(gameFolder / "obrazky", name);
     if (!path) return StoryPicture::Outside;
     std::error_code error;
     return std::filesystem::is_regular_file(*path, error) ? StoryPicture::Found
@@ -133,7 +133,7 @@ void cmdObrazekVTextu(Game& game, const tagg& tag) {
         }
     }
     picture.soubor = kPictureFolder + name;
-    const StoryPicture found = FindStoryPicture(game, name);
+    const StoryPicture found = FindStoryPicture(game.gameFolder(), name);
     if (found == StoryPicture::Outside) {
         game.frontend.showMessage(outsideFolderMessage(picture.soubor));
         return;
@@ -173,7 +173,7 @@ void cmdObrazek(Game& game, const tagg& tag) {
             caption = p.hodnota;
     }
     const std::string path = kPictureFolder + name;
-    const StoryPicture found = FindStoryPicture(game, name);
+    const StoryPicture found = FindStoryPicture(game.gameFolder(), name);
     if (found == StoryPicture::Outside) throw ScriptError(outsideFolderMessage(path));
     if (found == StoryPicture::Missing) throw ScriptError("File not found: \"" + path + "\"");
     game.frontend.showPicture(path, picture.sirka, picture.vyska, picture.vlastnivelikost, caption);

@@ -1,6 +1,7 @@
 #pragma once
 // The commands that put text blocks and pictures on the page, and the picture
 // window; with the one way every command adds a text block to the page.
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,7 @@ int TextWrapColumn(const Game& game, bool bold);
 // A picture of ./obrazky/ that a script or an object names: there, missing
 // (a folder is no picture), or refused because its name leads out of the folder.
 enum class StoryPicture { Found, Missing, Outside };
-StoryPicture FindStoryPicture(const Game& game, std::string_view name);
+StoryPicture FindStoryPicture(const std::filesystem::path& gameFolder, std::string_view name);
 
 void cmdText(Game& game, const tagg& tag);
 void cmdObrazekVTextu(Game& game, const tagg& tag);

@@ -64,6 +64,8 @@ std::vector<Mistake> Mistakes() {
          "data/data.vrn:2: error: Lokace 1: podmínka [ZIVOTI > \"3]: neznámý klíč ZIVOTI (myšleno ZIVOTY?)"},
         {"missing picture", "<1>\n<OBRAZEKVTEXTU SOUBOR=\"mapa.png\">" + kEnd, {},
          "data/data.vrn:2: error: Lokace 1: OBRAZEKVTEXTU: obrázek ./obrazky/mapa.png neexistuje"},
+        {"picture named outside the game", "<1>\n<OBRAZEK SOUBOR=\"..\\..\\heslo.png\">" + kEnd, {},
+         "data/data.vrn:2: error: Lokace 1: OBRAZEK: Soubor \"./obrazky/..\\..\\heslo.png\" leží mimo složku hry"},
         {"weapon beyond its table", "<1>\n<ZBRAN 3=\"1\">" + kEnd, {{"data/zbrane.vrn", kWeapons}},
          "data/data.vrn:2: error: Lokace 1: ZBRAN: zbraň číslo 3 není v tabulce zbrane.vrn (2 položek)"},
         {"item of a table that has no file", "<1>\n<PREDMET 1=\"1\">" + kEnd, {},
@@ -211,6 +213,14 @@ TEST(Check, CleanGameUnreachableLocationAndJson) {
     EXPECT_NE(json.out.find(R"({"file":"data/data.vrn","line":5,"severity":"warning","message":"Lokace 3:)"),
               std::string::npos)
         << json.out;
+}
+
+// Play finds a picture whatever the letter case of its name; so must the check.
+TEST(Check, PictureNamedInAnotherLetterCaseIsFound) {
+    GameFolder game("<1>\n<OBRAZEKVTEXTU SOUBOR=\"mapa.png\">\n<KONEC>\n");
+    game.file("obrazky/Mapa.PNG", "");
+    const Ran ran = CheckFolder(game.path());
+    EXPECT_EQ(ran.status, 0) << ran.out;
 }
 
 TEST(Check, MissingDefinitionAndFolderThatIsNoGame) {
