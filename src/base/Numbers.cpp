@@ -4,6 +4,16 @@
 
 namespace morvane {
 
+std::optional<std::uint64_t> parseSeed(std::string_view text) {
+    if (text.empty() || text.size() > 19) return std::nullopt;
+    std::uint64_t seed = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        seed = seed * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return seed;
+}
+
 std::optional<std::int32_t> parseInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

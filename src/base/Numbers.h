@@ -39,6 +39,10 @@ std::optional<std::int32_t> parseInteger(std::string_view text);
 // "'<text>' is not a valid integer value".
 std::int32_t toInteger(std::string_view text);
 
+// The seed a player gives on the command line: 1 to 19 decimal digits, so
+// that every value fits 64 bits. Empty when the text is not one.
+std::optional<std::uint64_t> parseSeed(std::string_view text);
+
 // The decimal text of a number, as scripts and screens show it.
 std::string toText(std::int32_t value);
 

@@ -16,14 +16,6 @@ bool parseScreen(const std::string& text, TextOptions& options) {
     return true;
 }
 
-bool parseSeed(const std::string& text, TextOptions& options) {
-    if (text.empty() || text.size() > 19) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    options.seed = std::stoull(text);
-    return true;
-}
-
 }  // namespace
 
 TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& error) {
@@ -41,7 +33,8 @@ TextOptions ParseTextOptions(const std::vector<std::string>& args, std::string& 
         } else if (a == "--version") {
             options.version = true;
         } else if (a == "--seed") {
-            if (!hasValue || !parseSeed(args[++i], options)) error = "--seed needs a whole number";
+            options.seed = hasValue ? parseSeed(args[++i]) : std::nullopt;
+            if (!options.seed) error = "--seed needs a whole number";
         } else if (a == "--screen") {
             if (!hasValue || !parseScreen(args[++i], options)) error = "--screen needs WIDTHxHEIGHT";
         } else if (a == "--load") {

@@ -1,17 +1,10 @@
 #include "screens/CommandLine.h"
 
+#include "base/Numbers.h"
 #include "screens/Stage.h"
 
 namespace morvane {
 namespace {
-
-bool ParseSeed(const std::string& text, std::uint64_t& seed) {
-    if (text.empty() || text.size() > 19) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    seed = std::stoull(text);
-    return true;
-}
 
 }  // namespace
 
@@ -21,12 +14,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        std::uint64_t seed = 0;
         double scale = 0;
         if (TakeTryOutOption(args, i, line.tryOut, error)) {
-        } else if (a == "--seed" && hasValue && ParseSeed(args[i + 1], seed)) {
-            line.options.seed = seed;
-            ++i;
+        } else if (a == "--seed" && hasValue && parseSeed(args[i + 1])) {
+            line.options.seed = parseSeed(args[++i]);
         } else if (a == "--scale" && hasValue && ParseScale(args[i + 1].c_str(), scale)) {
             ++i;
         } else if (a == "--window") {

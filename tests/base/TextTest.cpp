@@ -48,6 +48,9 @@ TEST(Numbers, ConversionAcceptsOnlyWholeDecimalIntegers) {
     } catch (const ScriptError& e) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
     }
+    EXPECT_EQ(parseSeed("9999999999999999999"), 9999999999999999999u);
+    for (const char* bad : {"", "-1", "+1", "12345678901234567890", "1x"})
+        EXPECT_FALSE(parseSeed(bad).has_value()) << bad;
     EXPECT_EQ(wrapAdd(INT32_MAX, 1), INT32_MIN);
     EXPECT_EQ(wrapMul(65536, 65536), 0);
     EXPECT_EQ(wrapDiv(INT32_MIN, -1), INT32_MIN);
