@@ -29,15 +29,19 @@ bool readToEnd(int fd, std::string& bytes, std::size_t expected) {
 }  // namespace
 
 std::optional<std::string> readBinaryFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that opening a pipe returns at once and can be refused;
+    // for a plain file the flag changes nothing.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     // One read of the size the file has; a file that changes meanwhile is
     // still read whole. The extra byte lets the read that finds the end
     // land in the same buffer.
-    const std::size_t expected =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1
-                                                          : 4096;
+    const std::size_t expected = static_cast<std::size_t>(info.st_size) + 1;
     std::string bytes;
     const bool read = readToEnd(fd, bytes, expected);
     ::close(fd);

@@ -9,7 +9,9 @@
 
 namespace morvane {
 
-// The whole file as bytes, or nothing when it can't be opened.
+// The whole file as bytes, or nothing when it can't be opened or is no
+// plain file: a pipe would wait for a writer for ever and a device may never
+// end, and a game folder from a stranger may hold either.
 std::optional<std::string> readBinaryFile(const std::filesystem::path& path);
 
 // The text of a file up to its first 0x1A; nothing when it can't be opened.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/Files.h"
 #include "base/Win1250.h"
 
 namespace morvane {
@@ -41,8 +42,10 @@ GameDefinition::GameDefinition(const TGameInit& stored) : zaznam_(stored) {
 GameDefinition GameDefinition::load(const std::filesystem::path& gameFolder) {
     const std::filesystem::path file = gameFolder / "data" / "inicializace.vrn";
     const std::string name = fromUtf8(file.generic_string());
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw GameFileError(cz("Nelze otevřít definici hry ") + name + " !");
+    // A pipe or a device in its place would keep the start waiting for ever.
+    std::ifstream in;
+    if (fileExists(file)) in.open(file, std::ios::binary);
+    if (!in.is_open() || !in) throw GameFileError(cz("Nelze otevřít definici hry ") + name + " !");
     char bytes[sizeof(TGameInit)];
     in.read(bytes, sizeof bytes);
     if (in.gcount() != static_cast<std::streamsize>(sizeof bytes)) {

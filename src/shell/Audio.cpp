@@ -86,7 +86,13 @@ void TAudio::notify(AudioEvent::Kind kind, std::string_view file) {
 }
 
 std::string TAudio::pathOf(std::string_view name) const {
-    return gameFilePath(folder_, name).string();
+    const std::filesystem::path path = gameFilePath(folder_, name);
+    // A pipe or a device under a sound's name would keep the player waiting
+    // for ever; such a name opens nothing, as a missing file does.
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error))
+        return {};
+    return path.string();
 }
 
 std::string AudioEventText(const AudioEvent& event) {

@@ -1,0 +1,51 @@
+// A game folder from a stranger may hold a named pipe where a file should be:
+// opening one waits for a writer that never comes. Every program treats it
+// as a file that can't be read and goes on.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "console/TextPlayer.h"
+#include "support/GameFolder.h"
+
+using namespace morvane::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+void Pipe(const TempFolder& game, const std::string& relative) {
+    const fs::path path = game.path() / relative;
+    fs::create_directories(path.parent_path());
+    fs::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << relative;
+}
+
+int Check(const TempFolder& game) {
+    const fs::path check = fs::path(MORVANE_TEXT_BINARY).parent_path() / "morvane-check";
+    const std::string command = "'" + check.string() + "' '" + game.path().string() + "' > /dev/null";
+    return WEXITSTATUS(std::system(command.c_str()));
+}
+
+}  // namespace
+
+TEST(PipesInTheGame, AreNotWaitedForWhereverTheyStand) {
+    GameFolder game("<1>\n<AUDIOSOUND SOUBOR=\"zvon.ogg\">\n<TEXT OBSAH=\"ticho\">\n"
+                    "<M T=\"dál\" X=\"2\">\n<2>\n<KONEC>\n");
+    for (const char* file : {"grafika/skin.ini", "grafika/menuskin.ini", "setup.ini",
+                             "data/zbrane.vrn", "audio/zvon.ogg"})
+        Pipe(game, file);
+    const Played p = PlayText(game, {"menu 1"});
+    EXPECT_EQ(p.status, 0);
+    EXPECT_EQ(p.at(0, "/game/page/0/text"), "ticho");
+    EXPECT_EQ(p.last("/screen"), "ended");
+    EXPECT_LE(Check(game), 1);
+
+    Pipe(game, "data/data.vrn");
+    EXPECT_EQ(Check(game), 1);  // the story can't be read
+    Pipe(game, "data/inicializace.vrn");
+    EXPECT_EQ(PlayText(game, {}).status, 1);
+    EXPECT_EQ(Check(game), 1);
+}
