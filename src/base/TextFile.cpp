@@ -15,7 +15,10 @@ bool readToEnd(int fd, std::string& bytes, std::size_t expected) {
     std::size_t filled = 0;
     bytes.resize(std::max<std::size_t>(expected, 1));
     for (;;) {
-        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+        if (filled == bytes.size()) {
+            if (filled > kMaxReadBytes) return false;  // it grew while being read
+            bytes.resize(bytes.size() * 2);
+        }
         const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
@@ -34,7 +37,8 @@ std::optional<std::string> readBinaryFile(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) > kMaxReadBytes) {
         ::close(fd);
         return std::nullopt;
     }

@@ -100,7 +100,8 @@ private:
         auto story = newStory("");
         QuietFrontend quiet;
         if (!ReadStory(story->store, quiet)) {
-            findings_.error({"data/data.vrn", 0}, cz("Nelze načíst příběh hry, soubor data.vrn chybí !"));
+            // Play's own words: missing, damaged or too large.
+            for (const std::string& said : quiet.said) findings_.error({"data/data.vrn", 0}, said);
             return false;
         }
         const std::string raw = OriginalStory(story->store);

@@ -85,9 +85,18 @@ void checkLines(Game& game, const TableFile& table, const std::string& text, Fin
     }
 }
 
+// A missing table is no mistake, but one that is there and can't be used is:
+// play says why (damaged, too large) and goes on without it.
+void reportUnread(const GameText& file, const std::string& name, const QuietFrontend& quiet,
+                  Findings& findings) {
+    if (file || file.status == FileStatus::Unreadable) return;
+    for (const std::string& said : quiet.said) findings.error({name, 0}, said);
+}
+
 void checkShopFile(Game& game, GameFacts& facts, Findings& findings) {
     QuietFrontend quiet;
     const GameText file = ReadGameFile(game.pribeh.soubory, quiet, "obchod");
+    reportUnread(file, "data/obchod.vrn", quiet, findings);
     facts.shopFile = static_cast<bool>(file);
     if (!file) return;
     int lineNumber = 0;
@@ -120,6 +129,7 @@ void CheckTables(Game& game, GameFacts& facts, Findings& findings) {
         QuietFrontend quiet;
         const GameText file = ReadGameFile(game.pribeh.soubory, quiet, table.name);
         if (file) checkLines(game, table, file.text, findings);
+        reportUnread(file, "data/" + std::string(table.name) + ".vrn", quiet, findings);
         game.*table.count = 0;
         try {
             table.load(game);

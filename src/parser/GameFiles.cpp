@@ -22,10 +22,19 @@ bool isPlainName(std::string_view name) {
 fs::path onDisk(std::string_view name) { return fs::path(toUtf8(name)); }
 
 // The bytes of a file below the game folder; nothing when it is missing,
-// unreadable, or a link that leads out of the game folder.
-std::optional<std::string> readInside(const GameFiles& files, const fs::path& relative) {
+// unreadable, or a link that leads out of the game folder. A file too large
+// to be a game's is reported, so that it is not taken for a missing one.
+std::optional<std::string> readInside(const GameFiles& files, Reporter& reporter,
+                                      const fs::path& relative, FileStatus& status) {
     const fs::path path = files.gameFolder / relative;
     if (!fileExists(path) || !staysInside(files.gameFolder, path)) return std::nullopt;
+    std::error_code error;
+    if (fs::file_size(path, error) > kMaxReadBytes && !error) {
+        reporter.showMessage(cz("Soubor ") + fromUtf8(relative.generic_string()) +
+                             cz(" je větší než 64 MB, nebude načten !"));
+        status = FileStatus::TooLarge;
+        return std::nullopt;
+    }
     return readBinaryFile(path);
 }
 
@@ -36,8 +45,9 @@ GameText readBelow(const GameFiles& files, Reporter& reporter, const fs::path& s
                    const std::string& fileName, const std::string& damaged) {
     const fs::path scrambled = fs::path("data") / "zasifrovane" / sub;
     if (folderExists(files.gameFolder / scrambled)) {
-        const auto bytes = readInside(files, scrambled / onDisk(fileName));
-        if (!bytes) return {};
+        FileStatus status = FileStatus::Unreadable;
+        const auto bytes = readInside(files, reporter, scrambled / onDisk(fileName), status);
+        if (!bytes) return {status, {}};
         UnscrambledText plain = unscrambleText(*bytes, files.nazevhry.size());
         if (plain.header != files.nazevhry) {
             reporter.showMessage(damaged);
@@ -45,8 +55,9 @@ GameText readBelow(const GameFiles& files, Reporter& reporter, const fs::path& s
         }
         return {FileStatus::Ok, std::move(plain.body)};
     }
-    auto bytes = readInside(files, fs::path("data") / sub / onDisk(fileName));
-    if (!bytes) return {};
+    FileStatus status = FileStatus::Unreadable;
+    auto bytes = readInside(files, reporter, fs::path("data") / sub / onDisk(fileName), status);
+    if (!bytes) return {status, {}};
     bytes->resize(textPart(*bytes).size());
     return {FileStatus::Ok, std::move(*bytes)};
 }

@@ -24,6 +24,7 @@ enum class FileStatus {
     Ok,
     Unreadable,  // missing, outside the game folder, or it can't be read
     Damaged,     // a scrambled file whose header doesn't carry the game name
+    TooLarge,    // larger than any game's file can be; reported, not read
 };
 
 struct GameText {

@@ -280,7 +280,7 @@ std::size_t LoadLibrary(StoryStore& store, Reporter& reporter, const std::string
         for (const auto& line : splitLines(file.text)) obsah += line;
     } else {
         obsah = "Nenalezena knihovna " + name + " !!!!";
-        if (file.status != FileStatus::Damaged) reporter.showMessage(obsah);
+        if (file.status == FileStatus::Unreadable) reporter.showMessage(obsah);
     }
     store.seznamknihoven.push_back({name, std::move(obsah)});
     return store.seznamknihoven.size() - 1;

@@ -1,6 +1,6 @@
-// A game folder from a stranger may hold a named pipe where a file should be:
-// opening one waits for a writer that never comes. Every program treats it
-// as a file that can't be read and goes on.
+// A game folder from a stranger may hold a named pipe where a file should be,
+// whose opening waits for a writer that never comes, or a sparse file of any
+// size. Every program goes on without such a file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -31,7 +31,7 @@ int Check(const TempFolder& game) {
 
 }  // namespace
 
-TEST(PipesInTheGame, AreNotWaitedForWhereverTheyStand) {
+TEST(StrangeGameFiles, PipesAreNotWaitedForWhereverTheyStand) {
     GameFolder game("<1>\n<AUDIOSOUND SOUBOR=\"zvon.ogg\">\n<TEXT OBSAH=\"ticho\">\n"
                     "<M T=\"dál\" X=\"2\">\n<2>\n<KONEC>\n");
     for (const char* file : {"grafika/skin.ini", "grafika/menuskin.ini", "setup.ini",
@@ -48,4 +48,15 @@ TEST(PipesInTheGame, AreNotWaitedForWhereverTheyStand) {
     Pipe(game, "data/inicializace.vrn");
     EXPECT_EQ(PlayText(game, {}).status, 1);
     EXPECT_EQ(Check(game), 1);
+}
+
+TEST(StrangeGameFiles, AFileTooLargeForAnyGameIsReportedAndNotRead) {
+    GameFolder game("<1>\n<TEXT OBSAH=\"ticho\">\n<M T=\"znovu\" X=\"1\">\n");
+    game.file("data/zbrane.vrn", "");
+    fs::resize_file(game.path() / "data/zbrane.vrn", std::uintmax_t{1} << 36);  // 64 GB of nothing
+    const Played p = PlayText(game, {});
+    EXPECT_EQ(p.status, 0);
+    EXPECT_EQ(p.at(0, "/messages/0"), "Soubor data/zbrane.vrn je větší než 64 MB, nebude načten !");
+    EXPECT_EQ(p.at(0, "/game/page/0/text"), "ticho");
+    EXPECT_EQ(Check(game), 1);  // with the same words, at the file
 }
