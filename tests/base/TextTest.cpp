@@ -7,9 +7,7 @@
 #include "base/TextFile.h"
 #include "base/Win1250.h"
 #include "base/WordWrap.h"
-
-#include <filesystem>
-#include <fstream>
+#include "support/TempFolder.h"
 
 using namespace morvane;
 
@@ -77,14 +75,13 @@ TEST(TextFile, ReadsUpToEndOfFileByteAndSplitsEveryLineEnd) {
     EXPECT_EQ(splitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(splitLines("").empty());
 
-    const auto dir = std::filesystem::temp_directory_path() / "morvane-textfile-test";
-    std::filesystem::create_directories(dir);
+    const test::TempFolder folder;
+    const auto& dir = folder.path();
     ASSERT_TRUE(writeFileAtomically(dir / "f.txt", std::string("one\x1Atwo", 7)));
     EXPECT_EQ(readTextFile(dir / "f.txt"), "one");
     EXPECT_EQ(readBinaryFile(dir / "f.txt")->size(), 7u);
     EXPECT_FALSE(readTextFile(dir / "missing.txt").has_value());
     EXPECT_FALSE(writeFileAtomically(dir / "no-such-folder" / "f.txt", "x"));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(ShortString, CutsLongTextAndNeverReadsPastItsCapacity) {

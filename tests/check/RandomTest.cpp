@@ -3,8 +3,6 @@
 // check found.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "base/Win1250.h"
 #include "check/Checker.h"
@@ -82,10 +80,7 @@ TEST(StoryMap, MarksUnreachableDeadEndsBrokenLinksEndingsAndDeaths) {
               std::string::npos);
     const auto svg = game.path() / "mapa.svg";
     EXPECT_EQ(WriteStoryMap(report.graph, "Test", svg), "");
-    std::ifstream in(svg);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_NE(text.str().find("<svg"), std::string::npos);
+    EXPECT_NE(test::ReadFile(svg).find("<svg"), std::string::npos);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,12 +18,18 @@
 
 namespace morvane::test {
 
-// The whole file as bytes; empty when it can't be read.
-inline std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// Runs a shell command and gives what it printed on standard output, and in
+// `status` its exit status (-1 when it did not exit by itself).
+inline std::string Capture(const std::string& command, int& status) {
+    status = -1;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return {};
+    std::string output;
+    char buffer[65536];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    const int ended = ::pclose(pipe);
+    status = WIFEXITED(ended) ? WEXITSTATUS(ended) : -1;
+    return output;
 }
 
 // Runs a shell command with its output thrown away and gives its exit
@@ -82,14 +87,7 @@ inline std::string RunText(const TempFolder& game, const std::vector<std::string
                                 " --json " + options + " '" + game.path().string() + "' < '" +
                                 (game.path() / "input.txt").string() + "' 2>'" +
                                 (game.path() / "stderr.txt").string() + "'";
-    status = -1;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return {};
-    std::string output;
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    status = WEXITSTATUS(::pclose(pipe));
-    return output;
+    return Capture(command, status);
 }
 
 inline Played PlayText(const TempFolder& game, const std::vector<std::string>& commands,

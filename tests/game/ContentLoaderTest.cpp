@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
 
 #include "base/ScriptError.h"
 #include "base/Win1250.h"
 #include "game/ContentLoader.h"
+#include "support/TempFolder.h"
 #include "support/TestGame.h"
 
 using namespace morvane;
@@ -19,24 +18,16 @@ namespace {
 
 class ContentLoader : public ::testing::Test {
 protected:
-    ContentLoader() {
-        std::string pattern = (fs::temp_directory_path() / "morvane-content-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-        fs::create_directories(folder / "data");
-        files().gameFolder = folder;
-    }
-    ~ContentLoader() override { fs::remove_all(folder); }
-
-    GameFiles& files() { return game.pribeh.soubory; }
+    ContentLoader() { game.pribeh.soubory.gameFolder = folder.path(); }
 
     // Writes data/NAME.vrn; the text is UTF-8 here and Windows-1250 on disk.
     void write(const std::string& name, const std::string& utf8) {
-        std::ofstream(folder / "data" / (name + ".vrn"), std::ios::binary) << cz(utf8);
+        folder.write("data/" + name + ".vrn", cz(utf8));
     }
 
+    test::TempFolder folder;
     test::TestGame t;
     Game& game = t.game;
-    fs::path folder;
 };
 
 std::string scriptErrorOf(void (*load)(Game&), Game& game) {
@@ -152,7 +143,7 @@ TEST_F(ContentLoader, SpellsTakeVariablesOfTheMomentAndReloadingKeepsWhatIsKnown
     LoadContentTables(game);  // a new game forgets everything learned
     EXPECT_EQ(game.kouzla[2].umime + game.utoky[1].umime, 0);
 
-    fs::remove(folder / "data" / "kouzla.vrn");
+    fs::remove(folder.path() / "data" / "kouzla.vrn");
     ReloadSpellsAndAttacks(game);
     EXPECT_EQ(game.pocetkouzel, 0);
     EXPECT_EQ(game.pocetutoku, 1);

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "base/ScriptError.h"
 #include "interpreter/VariableCommands.h"
@@ -14,12 +12,6 @@ using namespace morvane;
 namespace {
 
 std::int32_t& var(Game& game, int n) { return game.stavhry.promenne[n - 1]; }
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 TEST(VariableCommands, ReportEachChangeInLimeOnlyWhileSwitchedOn) {
     test::StoryGame t(
@@ -114,10 +106,10 @@ TEST(VariableList, FilesHoldAllAndTheNonZeroVariablesAsTextAndAsScript) {
     var(t.game, 2) = 5, var(t.game, 999) = -1;
     t.go(1);
     const std::string stars(35, '*');
-    EXPECT_EQ(readFile(t.folder.path() / "seznampromennych_nenul.txt"),
+    EXPECT_EQ(test::ReadFile(t.folder.path() / "seznampromennych_nenul.txt"),
               "$2 = 5\r\n$999 = -1\r\n\r\n" + stars +
                   "\r\n\r\n<promenna 2=\"5\">\r\n<promenna 999=\"-1\">\r\n");
-    const std::string all = readFile(t.folder.path() / "seznampromennych_vse.txt");
+    const std::string all = test::ReadFile(t.folder.path() / "seznampromennych_vse.txt");
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 999 + 3 + 999);
     EXPECT_TRUE(all.starts_with("$1 = 0\r\n$2 = 5\r\n$3 = 0\r\n"));
     EXPECT_NE(all.find("$999 = -1\r\n\r\n" + stars + "\r\n\r\n<promenna 1=\"0\">\r\n"),

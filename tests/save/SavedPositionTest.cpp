@@ -9,7 +9,6 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,11 +38,6 @@ constexpr const char* kStory =
     "<AUDIOTRACK SOUBOR=\"les.mod\"><PROMENNA 5=\"7\"><PRESMERUJ JMENO=\"jinde\">"
     "<SAVE NAZEV=\"prvni\">"
     "<3><SAVE ODKAZ=\"12\"><SAVE ODKAZ=\"x\">";
-
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 template <class Record>
 std::string bytesOf(const Record& record) {
@@ -154,10 +148,9 @@ TEST(SavedPosition, FileHoldsTheRecordWithTheResumeLocationAndVariablesInPlace) 
     g.go(3);
     // The second SAVE's bad number ends the location before its screen opens.
     EXPECT_EQ(g.frontend.saveScreens, 1);
-    ASSERT_EQ(g.frontend.errors.size(), 1u);
-    EXPECT_EQ(g.frontend.errors[0], "'x' is not a valid integer value");
+    EXPECT_EQ(g.frontend.errors, std::vector<std::string>{"'x' is not a valid integer value"});
 
-    const std::string bytes = bytesOf(g.file("treti.mkp"));
+    const std::string bytes = test::ReadFile(g.file("treti.mkp"));
     ASSERT_EQ(bytes.size(), sizeof(ulozenapozice));
     EXPECT_EQ(int32At(bytes, 5108), 12);  // lokace: the ODKAZ, not where the game is
     EXPECT_EQ(g.game.stavhry.lokace, 3);
@@ -175,7 +168,7 @@ TEST(SavedPosition, UnreadableOrForeignFilesAreRefusedBeforeAnythingChanges) {
     SaveGame g;
     Game& game = g.game;
     g.go(2);
-    const std::string good = bytesOf(g.file("prvni.mkp"));
+    const std::string good = test::ReadFile(g.file("prvni.mkp"));
     game.stavhry.promenne[0] = 41;
     const std::string state = bytesOf(game.stavhry), hero = bytesOf(game.hrac);
 
@@ -232,7 +225,7 @@ TEST(SavedPosition, BadNamesAndFailedWritesLeaveTheScreenOpenAndOlderFilesIntact
 
     ASSERT_EQ(SavePosition(game, "stara"), SaveResult::Saved);
     EXPECT_EQ(game.ulozeni.cilulozeni, 0);
-    const std::string older = bytesOf(g.file("stara.mkp"));
+    const std::string older = test::ReadFile(g.file("stara.mkp"));
     game.ulozeni.cilulozeni = 9;
     // The save folder can't be made: the save fails as a whole.
     g.folder.write("jinde/save", "a file, no folder");
@@ -240,7 +233,7 @@ TEST(SavedPosition, BadNamesAndFailedWritesLeaveTheScreenOpenAndOlderFilesIntact
     EXPECT_EQ(SaveScreenClick(game, "stara"), SaveScreenAction::StayOpen);
     EXPECT_EQ(g.frontend.errors.size(), 1u);
     game.pribeh.soubory.gameFolder = g.folder.path();
-    EXPECT_TRUE(bytesOf(g.file("stara.mkp")) == older);
+    EXPECT_TRUE(test::ReadFile(g.file("stara.mkp")) == older);
     EXPECT_EQ(game.ulozeni.cilulozeni, 9);
 
     // A name of Czech letters is a UTF-8 file name on disk and lists as it was given.
@@ -313,19 +306,19 @@ TEST(SavedPosition, FullDiskAndReadOnlyFolderAreToldAndKeepTheOlderSave) {
     SmallSaveDisk disk(g.folder.path() / "save");
     if (!disk.mounted) GTEST_SKIP() << "mounting a small file system needs root";
     ASSERT_EQ(SavePosition(game, "stara"), SaveResult::Saved);  // 1.1 MB of 1.6
-    const std::string older = bytesOf(g.file("stara.mkp"));
+    const std::string older = test::ReadFile(g.file("stara.mkp"));
 
     EXPECT_EQ(SaveScreenClick(game, "stara"), SaveScreenAction::StayOpen);
     ASSERT_EQ(g.frontend.errors.size(), 1u);
     EXPECT_NE(g.frontend.errors[0].find(cz("na disku není místo")), std::string::npos);
-    EXPECT_TRUE(bytesOf(g.file("stara.mkp")) == older);
+    EXPECT_TRUE(test::ReadFile(g.file("stara.mkp")) == older);
     EXPECT_TRUE(leftovers(disk.path).empty());
 
     ASSERT_TRUE(disk.readOnly());
     EXPECT_EQ(SaveScreenClick(game, "nova"), SaveScreenAction::StayOpen);
     ASSERT_EQ(g.frontend.errors.size(), 2u);
     EXPECT_NE(g.frontend.errors[1].find(cz("do složky save nelze zapisovat")), std::string::npos);
-    EXPECT_TRUE(bytesOf(g.file("stara.mkp")) == older);
+    EXPECT_TRUE(test::ReadFile(g.file("stara.mkp")) == older);
 }
 
 TEST(SavedPosition, ASaveKilledAtAnyMomentLeavesTheOlderSaveWholeAndNoLitter) {

@@ -4,7 +4,6 @@
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 #include "game/Game.h"
@@ -254,8 +253,7 @@ TEST_F(ModalScreens, AudioDialogChangesTheMusicVolumeAtOnceAndStoresItOnOk) {
     });
     main.Label5Click();
     EXPECT_FALSE(audio.isVisible());
-    std::ifstream setup(s.folder.path() / "setup.ini");
-    std::string all((std::istreambuf_iterator<char>(setup)), {});
+    const std::string all = ReadFile(s.folder.path() / "setup.ini");
     EXPECT_TRUE(all.ends_with("\n40")) << all;
 }
 

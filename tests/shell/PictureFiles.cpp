@@ -4,8 +4,6 @@
 #include <png.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -96,19 +94,6 @@ void writeGif(const std::filesystem::path& path, int width, int height,
     }
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
-}
-
-std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 }  // namespace morvane::test

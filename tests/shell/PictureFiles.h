@@ -24,7 +24,4 @@ void writeGif(const std::filesystem::path& path, int width, int height,
               const std::vector<std::uint8_t>& indices, const std::vector<Rgba>& palette,
               int transparent, bool interlaced = false);
 
-std::string readBytes(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
-
 }  // namespace morvane::test

@@ -90,7 +90,7 @@ TEST(LoadPicture, PngAndGifKeepTheirColoursAndTransparency) {
     for (int y = 0; y < 11; ++y) expectPixel(interlaced, 0, y, shades[std::size_t(y)]);
 
     // 16-bit samples without gamma information keep their colours.
-    test::writeBytes(folder.path() / "deep.png", png16(0x4A4A, 0x3535, 0x2424));
+    folder.write("deep.png", png16(0x4A4A, 0x3535, 0x2424));
     expectPixel(loaded(folder.path() / "deep.png").image, 0, 0, {74, 53, 36, 255}, 1);
 }
 
@@ -161,7 +161,7 @@ std::string iconBitmap(std::string bmp, int height, const std::string& mask) {
 TEST(LoadPicture, UncompressedBitmaps) {
     test::TempFolder folder;
     // 24 bits, stored bottom row first, rows of 9 bytes padded to 12.
-    test::writeBytes(folder.path() / "a.bmp", bitmap(3, 2, 24));
+    folder.write("a.bmp", bitmap(3, 2, 24));
     const RgbaImage wide = loaded(folder.path() / "a.bmp").image;
     ASSERT_EQ(wide.width, 3);
     ASSERT_EQ(wide.height, 2);
@@ -174,7 +174,7 @@ TEST(LoadPicture, UncompressedBitmaps) {
     std::string bmp8 = bitmap(2, 2, 8, 2);
     bmp8.replace(22, 4, le(std::uint32_t(-2), 4));
     bmp8[bmp8.size() - 3] = 7;  // the bottom row's second pixel
-    test::writeBytes(folder.path() / "b.BMP", bmp8);
+    folder.write("b.BMP", bmp8);
     const RgbaImage paletted = loaded(folder.path() / "b.BMP").image;
     expectPixel(paletted, 0, 0, {0x30, 0x20, 0x10, 255});
     expectPixel(paletted, 1, 0, {0x31, 0x21, 0x11, 255});
@@ -220,9 +220,9 @@ TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
     test::writePng(dir / "ok.png", 4, 4, std::vector<Rgba>(16, kRed));
     test::writeJpeg(dir / "ok.jpg", 16, 16, std::vector<Rgba>(256, kRed));
     test::writeGif(dir / "ok.gif", 4, 4, std::vector<std::uint8_t>(16, 0), {kRed, kBlue}, -1);
-    const std::string png = test::readBytes(dir / "ok.png");
-    const std::string jpeg = test::readBytes(dir / "ok.jpg");
-    const std::string gif = test::readBytes(dir / "ok.gif");
+    const std::string png = test::ReadFile(dir / "ok.png");
+    const std::string jpeg = test::ReadFile(dir / "ok.jpg");
+    const std::string gif = test::ReadFile(dir / "ok.gif");
     std::string hugeGif = gif;
     hugeGif.replace(6, 4, "\xFF\xFF\xFF\xFF");
     const std::string hugeBmp = bitmap(100000, 1, 24).substr(0, 54 + 64);
@@ -247,7 +247,7 @@ TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
         {"short.bmp", hugeBmp.substr(0, 40)},
     };
     for (const auto& [name, bytes] : damaged) {
-        test::writeBytes(dir / name, bytes);
+        folder.write(name, bytes);
         const PictureLoad load = LoadPicture(dir / name);
         EXPECT_FALSE(load.ok()) << name;
         EXPECT_EQ(load.error.rfind("Picture \"" + (dir / name).string() + "\" cannot be decoded: ", 0),
@@ -257,7 +257,7 @@ TEST(LoadPicture, DamagedFilesAreReportedWithoutCrashing) {
     }
 
     // A cut-off JPEG still shows the rows it has, as its decoder allows.
-    test::writeBytes(dir / "cut.jpg", jpeg.substr(0, jpeg.find("\xFF\xDA") + 16));
+    folder.write("cut.jpg", jpeg.substr(0, jpeg.find("\xFF\xDA") + 16));
     EXPECT_EQ(LoadPicture(dir / "cut.jpg").image.width, 16);
 }
 
@@ -267,7 +267,7 @@ TEST(LoadPicture, IconsShowTheirLargestPictureWithItsMask) {
     // The mask's first row is the bottom one; its set bit hides that row's first pixel.
     const std::string mask = std::string("\x80\0\0\0", 4) + std::string(4, '\0');
     const std::string small = iconBitmap(bitmap(1, 1, 24), 1, std::string(4, '\0'));
-    test::writeBytes(dir / "a.ICO", icon({{1, small}, {2, iconBitmap(bitmap(2, 2, 24), 2, mask)}}));
+    folder.write("a.ICO", icon({{1, small}, {2, iconBitmap(bitmap(2, 2, 24), 2, mask)}}));
     const RgbaImage masked = loaded(dir / "a.ICO").image;
     ASSERT_EQ(masked.width, 2);
     ASSERT_EQ(masked.height, 2);
@@ -277,11 +277,11 @@ TEST(LoadPicture, IconsShowTheirLargestPictureWithItsMask) {
     expectPixel(masked, 1, 1, {0x30, 0x20, 7, 255});
 
     // Without its mask the picture is opaque.
-    test::writeBytes(dir / "b.ico", icon({{2, iconBitmap(bitmap(2, 2, 24), 2, "")}}));
+    folder.write("b.ico", icon({{2, iconBitmap(bitmap(2, 2, 24), 2, "")}}));
     expectPixel(loaded(dir / "b.ico").image, 0, 1, {0x30, 0x20, 0, 255});
 
     test::writePng(dir / "p.png", 2, 1, {kRed, {10, 20, 30, 128}});
-    test::writeBytes(dir / "p.ico", icon({{2, test::readBytes(dir / "p.png")}}));
+    folder.write("p.ico", icon({{2, test::ReadFile(dir / "p.png")}}));
     expectPixel(loaded(dir / "p.ico").image, 1, 0, {10, 20, 30, 128}, 1);
 }
 
@@ -295,9 +295,9 @@ TEST(LoadPicture, MeasuringGivesTheSizeLoadingGives) {
     test::writeJpeg(dir / "a.jpg", 24, 20, pixels);
     test::writeGif(dir / "a.gif", 24, 20, std::vector<std::uint8_t>(24 * 20, 1),
                    {kRed, kBlue}, -1);
-    test::writeBytes(dir / "a.bmp", bitmap(24, 20, 24));
-    test::writeBytes(dir / "p.bmp", bitmap(24, 20, 8, 5));
-    test::writeBytes(dir / "a.ico", icon({{16, iconBitmap(bitmap(16, 16, 8, 5), 16,
+    folder.write("a.bmp", bitmap(24, 20, 24));
+    folder.write("p.bmp", bitmap(24, 20, 8, 5));
+    folder.write("a.ico", icon({{16, iconBitmap(bitmap(16, 16, 8, 5), 16,
                                                           std::string(64, '\x55'))}}));
     for (const char* name : {"a.png", "a.jpg", "a.gif", "a.bmp", "p.bmp", "a.ico"}) {
         const PictureLoad measured = MeasurePicture(dir / name);
@@ -314,19 +314,19 @@ TEST(FindSkinImage, PrefersPngThenJpegThenGifAndAsksEveryTime) {
     const auto& dir = folder.path();
     const auto grafika = dir / "grafika";
     EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu");
-    test::writeBytes(grafika / "menu.gif", "g");
+    folder.write("grafika/menu.gif", "g");
     EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu.gif");
-    test::writeBytes(grafika / "menu.jpg", "j");
+    folder.write("grafika/menu.jpg", "j");
     EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu.jpg");
-    test::writeBytes(grafika / "Menu.PNG", "p");
+    folder.write("grafika/Menu.PNG", "p");
     EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "Menu.PNG");
     std::filesystem::remove(grafika / "Menu.PNG");
     EXPECT_EQ(FindSkinImage(dir, "menu"), grafika / "menu.jpg");
 
     // A name with its own extension gets none added; bitmaps are never looked up.
-    test::writeBytes(grafika / "obr.jpg", "j");
+    folder.write("grafika/obr.jpg", "j");
     EXPECT_EQ(FindSkinImage(dir, "obr.jpg"), grafika / "obr.jpg");
-    test::writeBytes(grafika / "ok.bmp", "b");
+    folder.write("grafika/ok.bmp", "b");
     EXPECT_EQ(FindSkinImage(dir, "ok"), grafika / "ok");
 }
 

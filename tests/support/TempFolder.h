@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,6 +41,21 @@ public:
 
 private:
     std::filesystem::path root_;
+};
+
+// The whole file as bytes; empty when it can't be read.
+inline std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A copy of a whole folder (a bundled game), so that playing it may write.
+struct FolderCopy : TempFolder {
+    explicit FolderCopy(const std::filesystem::path& from) {
+        std::filesystem::copy(from, path(), std::filesystem::copy_options::recursive);
+    }
 };
 
 }  // namespace morvane::test
