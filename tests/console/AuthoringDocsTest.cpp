@@ -84,9 +84,9 @@ std::string SupportFile(const std::string& kind) {
 }
 
 // A copy of the starter game with the example's files in it, in Windows-1250.
-struct ExampleGame : TempFolder {
-    explicit ExampleGame(const std::map<std::string, std::string>& files) {
-        fs::copy(kRoot / "games" / "template", path(), fs::copy_options::recursive);
+struct ExampleGame : FolderCopy {
+    explicit ExampleGame(const std::map<std::string, std::string>& files)
+        : FolderCopy(kRoot / "games" / "template") {
         for (const auto& [file, text] : files) write(file, cz(text));
     }
 };

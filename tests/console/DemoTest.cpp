@@ -1,14 +1,11 @@
 // The bundled demo gamebook, played through the real morvane-text program:
-// every ending and the death are reached by a committed list of moves, every
-// link of the story leads somewhere and every location is reached, and the
+// every ending and the death are reached by committed lists of moves that
+// together visit every location, every link of the story leads somewhere, and the
 // scrambled form of the game plays exactly like the plain one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -35,11 +32,6 @@ std::vector<std::string> Route(const std::string& name) {
         if (!line.empty() && line[0] != '#') moves.push_back(line);
     return moves;
 }
-
-// A private copy of the demo: playing writes saved positions and variable lists.
-struct DemoCopy : TempFolder {
-    DemoCopy() { fs::copy(kDemo, path(), fs::copy_options::recursive); }
-};
 
 // Plays a route; lines that are not screens (what a sound library may print)
 // are left out.
@@ -92,30 +84,38 @@ std::vector<std::pair<fs::path, std::string>> StoryTexts() {
     return texts;
 }
 
-std::set<int> Reached() {
-    std::set<int> all;
-    for (const Ending& e : kEndings) {
-        DemoCopy demo;
-        const auto moves = Route(e.route);
-        const auto shown = Visited(Play(demo, moves), moves);
-        all.insert(shown.begin(), shown.end());
-    }
+// The location markers (digits only) of the story and its libraries.
+std::vector<int> Locations() {
+    static const std::regex marker("<([0-9]+)>");
+    std::vector<int> all;
+    for (const auto& [file, text] : StoryTexts())
+        for (std::sregex_iterator m(text.begin(), text.end(), marker), end; m != end; ++m)
+            all.push_back(std::stoi((*m)[1]));
     return all;
 }
 
 }  // namespace
 
+// Together the routes visit every location. The character and equipment
+// buttons are hidden only on the title and the dark stairs, which one route
+// leaves and enters again: they must come back on the courtyard and in the
+// crypt below.
 TEST(Demo, EveryRouteReachesItsEndingWithoutARefusedMove) {
+    std::set<int> reached;
     for (const Ending& e : kEndings) {
         SCOPED_TRACE(e.route);
-        DemoCopy demo;
         const auto moves = Route(e.route);
-        const Played p = Play(demo, moves);
+        const Played p = Play(FolderCopy(kDemo), moves);
         ASSERT_EQ(p.status, 0);
         ASSERT_EQ(p.lines.size(), moves.size() + 1);  // the first screen, then one a move
         for (const auto& line : p.lines) {
             const nlohmann::json said = Field(line, "/messages");
             EXPECT_TRUE(std::find(said.begin(), said.end(), "unknown command") == said.end());
+            if (line["screen"] != "main") continue;
+            const int lokace = line["game"]["lokace"];
+            const bool dark = lokace == 1 || lokace == 28;
+            EXPECT_EQ(line["game"]["buttons"]["postava"], !dark) << lokace;
+            EXPECT_EQ(line["game"]["buttons"]["vybaveni"], !dark) << lokace;
         }
         EXPECT_EQ(p.last("/screen"), "ended");
         const auto& last = p.final();
@@ -126,18 +126,19 @@ TEST(Demo, EveryRouteReachesItsEndingWithoutARefusedMove) {
         } else {
             EXPECT_EQ(Field(last, "/screen"), "death");
         }
+        const auto shown = Visited(p, moves);
+        reached.insert(shown.begin(), shown.end());
     }
+    for (int l : Locations()) EXPECT_TRUE(reached.count(l)) << "no route visits " << l;
 }
 
-TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
-    // Locations are the markers made of digits only; links are X= and ODKAZ=
-    // of menus, texts, pictures, countdowns and the save offer.
-    const std::regex marker("<([0-9]+)>"), link("(?:\\bX|ODKAZ)=\"([0-9]+)\"");
+TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsLinked) {
+    // Links are X= and ODKAZ= of menus, texts, pictures, countdowns and the save offer.
+    const std::regex link("(?:\\bX|ODKAZ)=\"([0-9]+)\"");
     std::set<int> locations, targets;
+    for (int l : Locations()) EXPECT_TRUE(locations.insert(l).second) << "twice: " << l;
     const auto texts = StoryTexts();
     for (const auto& [file, text] : texts) {
-        for (std::sregex_iterator m(text.begin(), text.end(), marker), end; m != end; ++m)
-            EXPECT_TRUE(locations.insert(std::stoi((*m)[1])).second) << "twice: " << (*m)[1];
         for (std::sregex_iterator m(text.begin(), text.end(), link), end; m != end; ++m)
             if (std::stoi((*m)[1]) > 0) targets.insert(std::stoi((*m)[1]));
     }
@@ -153,25 +154,6 @@ TEST(Demo, EveryLinkLeadsToALocationAndEveryLocationIsReached) {
     EXPECT_GE(locations.size(), 40u);
     for (int t : targets) EXPECT_TRUE(locations.count(t)) << "link to missing " << t;
     for (int l : locations) EXPECT_TRUE(l == 1 || targets.count(l)) << "nothing leads to " << l;
-    const std::set<int> reached = Reached();
-    for (int l : locations) EXPECT_TRUE(reached.count(l)) << "no route visits " << l;
-}
-
-TEST(Demo, CharacterAndEquipmentButtonsAreHiddenOnlyOnTheTitleAndTheDarkStairs) {
-    // The stairs are left and entered again on one route: the buttons must come
-    // back on the courtyard and in the crypt below.
-    for (const Ending& e : kEndings) {
-        SCOPED_TRACE(e.route);
-        DemoCopy demo;
-        const Played p = Play(demo, Route(e.route));
-        for (const auto& line : p.lines) {
-            if (line["screen"] != "main") continue;
-            const int lokace = line["game"]["lokace"];
-            const bool dark = lokace == 1 || lokace == 28;
-            EXPECT_EQ(line["game"]["buttons"]["postava"], !dark) << lokace;
-            EXPECT_EQ(line["game"]["buttons"]["vybaveni"], !dark) << lokace;
-        }
-    }
 }
 
 TEST(Demo, NoNumberIsPrintedBeforeANounWhoseFormDependsOnIt) {
@@ -187,7 +169,7 @@ TEST(Demo, NoNumberIsPrintedBeforeANounWhoseFormDependsOnIt) {
 }
 
 TEST(Demo, ScrambledCopyPlaysLikeThePlainGame) {
-    DemoCopy plain, scrambled;
+    const FolderCopy plain(kDemo), scrambled(kDemo);
     ASSERT_EQ(
         Shell((kTools / "morvane-zasifruj").string() + " '" + scrambled.path().string() + "'"), 0);
     // Only the scrambled files may remain, so nothing can be read from the plain ones.
@@ -207,19 +189,19 @@ TEST(Demo, ScrambledCopyPlaysLikeThePlainGame) {
 
 TEST(Demo, DefinitionRecordIsWrittenFromItsTextSource) {
     TempFolder out;
-    const std::string tool = (kTools / "morvane-definice").string();
-    const fs::path source = kDemo / "data" / "inicializace.txt";
-    ASSERT_EQ(Shell(tool + " '" + source.string() + "' '" + (out.path() / "a.vrn").string() + "'"),
-              0);
-    EXPECT_EQ(ReadFile(out.path() / "a.vrn"), ReadFile(kDemo / "data" / "inicializace.vrn"));
+    const auto define = [&](const fs::path& source, const std::string& target) {
+        return Shell((kTools / "morvane-definice").string() + " '" + source.string() + "' '" +
+                     (out.path() / target).string() + "'");
+    };
+    // The demo's and the starter game's records are the ones their sources give.
+    for (const fs::path& game : {kDemo, kDemo.parent_path() / "template"}) {
+        ASSERT_EQ(define(game / "data" / "inicializace.txt", "a.vrn"), 0) << game;
+        EXPECT_EQ(ReadFile(out.path() / "a.vrn"), ReadFile(game / "data" / "inicializace.vrn")) << game;
+    }
     // A misspelt key or a missing attribute triple writes nothing.
-    out.write("bad.txt", ReadFile(source) + "zivot=1,2,3\n");
-    EXPECT_NE(Shell(tool + " '" + (out.path() / "bad.txt").string() + "' '" +
-                    (out.path() / "b.vrn").string() + "'"),
-              0);
+    out.write("bad.txt", ReadFile(kDemo / "data" / "inicializace.txt") + "zivot=1,2,3\n");
+    EXPECT_NE(define(out.path() / "bad.txt", "b.vrn"), 0);
     out.write("short.txt", "nazev=x\nzadavanijmena=0\npenize=1\nzkusenosti=0\n");
-    EXPECT_NE(Shell(tool + " '" + (out.path() / "short.txt").string() + "' '" +
-                    (out.path() / "b.vrn").string() + "'"),
-              0);
+    EXPECT_NE(define(out.path() / "short.txt", "b.vrn"), 0);
     EXPECT_FALSE(out.exists("b.vrn"));
 }

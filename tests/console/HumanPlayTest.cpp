@@ -2,7 +2,6 @@
 // for is typed, and the printed text is read back.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,11 +26,7 @@ Typed Type(const TempFolder& game, const std::string& input) {
                                 std::string(MORVANE_TEXT_BINARY) + " --seed 1 '" +
                                 game.path().string() + "' 2>/dev/null";
     Typed typed;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return typed;
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) typed.text.append(buffer, n);
-    typed.status = WEXITSTATUS(::pclose(pipe));
+    typed.text = Capture(command, typed.status);
     return typed;
 }
 
@@ -48,17 +43,10 @@ std::string Screen(const std::string& text, const std::string& from) {
     return text.substr(start, text.find("\n> ", start) - start);
 }
 
-struct DemoCopy : TempFolder {
-    DemoCopy() {
-        fs::copy(fs::path(MORVANE_SOURCE_DIR) / "games" / "demo", path(),
-                 fs::copy_options::recursive);
-    }
-};
-
 }  // namespace
 
 TEST(HumanPlay, TheDemoSpeaksInTheWindowsCaptionsAndNumbersWhatItShows) {
-    DemoCopy demo;
+    const FolderCopy demo(fs::path(MORVANE_SOURCE_DIR) / "games" / "demo");
     // A name, the village, the smithy's goods: the leather vest, then the
     // sheet and the inventory by their buttons, with a few slips on the way.
     const Typed t = Type(demo, Lines({"Jan", "1", "2", "1", "?", "3", "9", "close", "1",

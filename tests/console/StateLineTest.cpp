@@ -41,12 +41,7 @@ std::string Written(std::string_view text) {
 // with line breaks and the death. A deliberate change of the protocol
 // records them again from the program's output.
 TEST(StateLine, DeathRouteIsPrintedAsBefore) {
-    struct DemoCopy : TempFolder {
-        DemoCopy() {
-            fs::copy(kHere.parent_path().parent_path() / "games" / "demo", path(),
-                     fs::copy_options::recursive);
-        }
-    } demo;
+    const FolderCopy demo(kHere.parent_path().parent_path() / "games" / "demo");
     int status = -1;
     const auto printed =
         Lines(RunText(demo, Lines(ReadFile(kHere / "demo-smrt.txt"), false), "--seed 1", status), true);

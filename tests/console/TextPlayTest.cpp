@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <iterator>
 #include <thread>
 
 #include "console/TextPlayer.h"
@@ -119,8 +118,7 @@ TEST(TextPlay, APositionThatCannotBeReadIsRefusedWhereItWasChosen) {
     const Played missing = PlayText(game, {}, "--seed 1 --load chybi");
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.lines.empty());
-    std::ifstream err(game.path() / "stderr.txt");
-    const std::string said((std::istreambuf_iterator<char>(err)), {});
+    const std::string said = ReadFile(game.path() / "stderr.txt");
     EXPECT_NE(said.find("Pozici nelze načíst: soubor chybi.mkp"), std::string::npos) << said;
 
     game.write("save/kratka.mkp", "kratka");

@@ -40,23 +40,6 @@ struct ScreensGame : GameFolder {
 
 }  // namespace
 
-TEST(TextScreens, FightsWonAndSurvivedShowTheirResults) {
-    ScreensGame game;
-    const Played p = PlayText(game, {"menu 1", "attack 1", "menu 1", "menu 2", "attack 1"});
-    ASSERT_EQ(p.status, 0);
-    ASSERT_EQ(p.lines.size(), 7u);
-    EXPECT_EQ(p.at(1, "/screen"), "fight");
-    EXPECT_EQ(p.at(1, "/fight/Jmeno"), "Krysa");
-    EXPECT_EQ(p.at(1, "/fight/actions/0/text"), "Bodnutí");
-    // The rat falls at the first blow and the fight closes by itself.
-    EXPECT_EQ(p.at(2, "/game/page/0/text"), "Výsledek 2");
-    EXPECT_EQ(p.at(2, "/game/hrac/zkusenosti"), 4);
-    // The giant hits for 100, but the fight spares the hero.
-    EXPECT_EQ(p.at(4, "/screen"), "fight");
-    EXPECT_EQ(p.at(5, "/screen"), "main");
-    EXPECT_EQ(p.at(5, "/game/page/0/text"), "Výsledek 0, životy 1");
-}
-
 TEST(TextScreens, ShopSellInventoryAndSheetWorkThroughTheCore) {
     ScreensGame game;
     game.definice.zkusenosti = 30;

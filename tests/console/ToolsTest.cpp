@@ -3,12 +3,11 @@
 // that is not UTF-8 instead of writing question marks into the title.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "base/Win1250.h"
-#include "support/TempFolder.h"
+#include "console/TextPlayer.h"
 
 using namespace morvane::test;
 namespace fs = std::filesystem;
@@ -16,7 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kTools = fs::path(MORVANE_TEXT_BINARY).parent_path();
-const fs::path kTemplate = fs::path(MORVANE_SOURCE_DIR) / "games" / "template";
 
 struct Output {
     int status = -1;
@@ -25,12 +23,7 @@ struct Output {
 
 Output Invoke(const std::string& program, const std::string& arguments) {
     Output out;
-    const std::string command = (kTools / program).string() + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.text.append(buffer, n);
-    out.status = WEXITSTATUS(::pclose(pipe));
+    out.text = Capture((kTools / program).string() + " " + arguments + " 2>&1", out.status);
     return out;
 }
 
