@@ -8,7 +8,6 @@
 #include <QThread>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,7 +41,7 @@ const fs::path kDemo = kTests.parent_path() / "games" / "demo";
 
 // One command a line, as the terminal front end reads them; # starts a note.
 std::vector<std::string> Route(const std::string& name) {
-    std::ifstream in(kTests / "console" / name);
+    std::istringstream in(ReadFile(kTests / "console" / name));
     std::vector<std::string> moves;
     for (std::string line; std::getline(in, line);)
         if (!line.empty() && line[0] != '#') moves.push_back(line);
@@ -109,10 +108,7 @@ public:
         // The core may open another window as one closes; an aborted route
         // keeps closing them until the test's own click has returned.
         closer_.setInterval(5);
-        QObject::connect(&closer_, &QTimer::timeout, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
-        });
+        QObject::connect(&closer_, &QTimer::timeout, CloseModalWindows);
     }
 
     void start(int timeoutMs) {
@@ -331,8 +327,7 @@ void PrintTo(const Ending& e, std::ostream* out) { *out << e.route; }
 class DemoWindow : public ::testing::TestWithParam<Ending> {};
 
 void PlayRoute(const Ending& e, Input input) {
-    TempFolder demo;
-    fs::copy(kDemo, demo.path(), fs::copy_options::recursive);
+    const FolderCopy demo(kDemo);
     RecordingHost host;
     Program program(host, ProgramOptions{1, demo.path()});
     ASSERT_TRUE(program.ok());

@@ -19,6 +19,12 @@
 
 namespace morvane::test {
 
+// Every modal window still open is closed, leaving its loop.
+inline void CloseModalWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) dialog->done(0);
+}
+
 class RecordingHost : public Host {
 public:
     void message(QWidget*, const QString& text) override { messages.push_back(text); }
@@ -28,12 +34,7 @@ public:
     // modal window closes.
     void quit() override {
         ++quits;
-        QTimer::singleShot(0, &context_, [] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
-                    dialog->done(0);
-            }
-        });
+        QTimer::singleShot(0, &context_, CloseModalWindows);
     }
 
     std::vector<QString> messages, errors;
@@ -48,12 +49,7 @@ private:
 // it fails instead of waiting for ever. It ends with the test: one left
 // running would close the windows of a later test.
 struct Watchdog {
-    Watchdog() {
-        QTimer::singleShot(5000, &context, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->done(0);
-        });
-    }
+    Watchdog() { QTimer::singleShot(5000, &context, CloseModalWindows); }
     QObject context;
 };
 
@@ -115,6 +111,5 @@ inline void MoveOver(QWidget* w) {
                      Qt::NoModifier);
     QCoreApplication::sendEvent(w, &move);
 }
-
 
 }  // namespace morvane::test
