@@ -331,7 +331,8 @@ TEST(Sell, ListsTheKindsTheCategoryNamesAndOnlyPiecesWithAPrice) {
 }
 
 TEST(Sell, PaysThePercentageRoundedDownAndHidesASoldOutLine) {
-    TradeGame t("<1><PRODEJ TYP=\"vse\"><2><PRODEJ TYP=\"zbroje\" PROCENT=\"100\">");
+    TradeGame t("<1><PRODEJ TYP=\"vse\"><2><PRODEJ TYP=\"zbroje\" PROCENT=\"100\">"
+                "<3><PRODEJ TYP=\"zbroje\">");
     fillPack(t.game);
     std::vector<std::string> log;
     t.frontend.sell = [&] {
@@ -363,16 +364,13 @@ TEST(Sell, PaysThePercentageRoundedDownAndHidesASoldOutLine) {
     t.go(2);
     EXPECT_EQ(t.game.hrac.penize, 73);
     EXPECT_EQ(t.game.zbroje[2].mnozstvi, 0);
-}
 
-TEST(Sell, WithoutAPercentagePaysHalfThePrice) {
-    TradeGame t("<1><PRODEJ TYP=\"zbroje\">");
-    // At 100 every percentage pays a different sum.
+    // Without a percentage, half: at a price of 100 every percentage pays a different sum.
     t.game.zbroje[2].cena = 100;
     t.game.zbroje[2].mnozstvi = 1;
     t.frontend.sell = [&] { EXPECT_TRUE(Sell(t.game, SellKind::Armour, 2)); };
-    t.go(1);
-    EXPECT_EQ(t.game.hrac.penize, 30 + 50);
+    t.go(3);
+    EXPECT_EQ(t.game.hrac.penize, 73 + 50);
 }
 
 }  // namespace

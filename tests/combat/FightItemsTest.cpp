@@ -104,20 +104,6 @@ TEST(FightSpells, ManaPaysForASpellAndTooLittleIsRefused) {
     EXPECT_EQ(t.game.hrac.kouzlavsouboji, 1);
 }
 
-TEST(FightSpells, ASpellCostingAllTheManaLeftIsCast) {
-    test::FightGame t;
-    t.game.kouzla[SilaZivota].umime = 1;
-    t.game.hrac.mana = 4;  // the spell's price
-    t.fight({{"ZIVOTY", "30"}}, [&](Game& game) {
-        ClickSpellButton(game);
-        EXPECT_EQ(captions(DescribeFight(game)), (std::vector<std::string>{"Síla života"}));
-        ClickSpell(game, SilaZivota);
-        EXPECT_EQ(game.hrac.mana, 0);
-        EXPECT_EQ(game.hrac.kouzlavsouboji, 1);
-        ClickAction(game, kDrtivy);
-    });
-}
-
 efekt effect(const char* text) { return ParseEffect(text); }
 
 TEST(ApplyBattleEffect, LimitsReportsAndTheKindsItIgnores) {

@@ -63,8 +63,7 @@ TEST(FightCommand, SetsTheEnemyInWrittenOrderAndKeepsWhatANewFightLeavesOut) {
 TEST(FightCommand, ABadNumberStopsItBeforeTheScreenOpens) {
     test::FightGame t("<1>\r\n<SOUBOJ ZIVOTY=\"5\" XP=\"x1\">\r\n<TEXT TEXT=\"dál\">\r\n");
     t.go(1);
-    ASSERT_EQ(t.frontend.errors.size(), 1u);
-    EXPECT_EQ(t.frontend.errors[0], "'x1' is not a valid integer value");
+    EXPECT_EQ(t.frontend.errors, std::vector<std::string>{"'x1' is not a valid integer value"});
     EXPECT_EQ(t.frontend.fights, 0);
     EXPECT_EQ(t.game.vysledeksouboje, 1);
 }
@@ -121,28 +120,33 @@ TEST(BattleRound, TheEnemyDodgedOrWoundingWithRolledDice) {
     EXPECT_EQ(t.game.hrac.zasazenvsouboji, 1);
 }
 
+// Against defence 8 (armour 3, agility 5) and toughness 2; a fight bonus of
+// defence counts against the enemy's attack too.
 TEST(BattleRound, AnAttackOfExactlyTheDefenceIsDodgedAndOneMoreWoundsOnlyPastToughness) {
     struct Case {
         const char* utok;
         const char* poskozeni;
-        std::int32_t lost;
+        std::int32_t bonus, lost;
         const char* ending;
     };
     const Case cases[] = {
-        {"0k6+8", "5", 0, "Úspěšně jsi uhnul!"},
-        {"0k6+9", "1", 0,
+        {"0k6+8", "5", 0, 0, "Úspěšně jsi uhnul!"},
+        {"0k6+9", "1", 0, 0,
          "Neutrpěl jsi však žádné zranění! (9 útok +1 poškození -8 obrana -2 tvrdost)"},
-        {"0k6+9", "2", 1, "Ztrácíš 1 životů. (9 útok +2 poškození -8 obrana -2 tvrdost)"},
+        {"0k6+9", "2", 0, 1, "Ztrácíš 1 životů. (9 útok +2 poškození -8 obrana -2 tvrdost)"},
+        {"0k6+9", "5", 1, 0, "Úspěšně jsi uhnul!"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.utok) + " bonus " + std::to_string(c.bonus));
         test::FightGame t;
-        std::string summary;
-        t.fight({{"UTOK", c.utok}, {"POSKOZENI", c.poskozeni}, {"ZIVOTY", "1"}},
-                [&](Game& game) { ClickAction(game, Drtivy); });
-        summary = t.game.souboj.screen.Summary1;
-        EXPECT_EQ(u8(summary.substr(summary.find('\r') + 1)), c.ending) << c.utok;
-        EXPECT_EQ(t.game.hrac.zivoty, 20 - c.lost) << c.utok;
-        EXPECT_EQ(t.game.hrac.zasazenvsouboji, c.lost > 0 ? 1 : 0) << c.utok;
+        t.fight({{"UTOK", c.utok}, {"POSKOZENI", c.poskozeni}, {"ZIVOTY", "1"}}, [&](Game& game) {
+            game.bonusy.obrana = c.bonus;
+            ClickAction(game, Drtivy);
+        });
+        const std::string summary = t.game.souboj.screen.Summary1;
+        EXPECT_EQ(u8(summary.substr(summary.find('\r') + 1)), c.ending);
+        EXPECT_EQ(t.game.hrac.zivoty, 20 - c.lost);
+        EXPECT_EQ(t.game.hrac.zasazenvsouboji, c.lost > 0 ? 1 : 0);
     }
 }
 
@@ -179,9 +183,18 @@ TEST(BattleRound, MissHitAndHitWithoutDamageApplyTheirOwnListsThenTheAlwaysList)
     }
 }
 
+// A spell or an action costing exactly what is left is done, not refused.
 TEST(PerformAction, AnActionCostingExactlyTheEnergyAndManaLeftIsDone) {
     test::FightGame t;
+    t.game.kouzla[1].umime = 1;
+    t.game.hrac.mana = 4;  // the price of "Síla života"
     t.fight({{"ZIVOTY", "30"}}, [&](Game& game) {
+        ClickSpellButton(game);
+        ASSERT_EQ(DescribeFight(game).list.entries.size(), 1u);
+        EXPECT_TRUE(DescribeFight(game).list.entries[0].usable);
+        ClickSpell(game, 1);
+        EXPECT_EQ(game.hrac.mana, 0);
+        EXPECT_EQ(game.hrac.kouzlavsouboji, 1);
         // "Sek" costs 2 energy and 1 mana.
         game.hrac.energievsouboji = 2;
         game.hrac.mana = 1;
@@ -189,20 +202,6 @@ TEST(PerformAction, AnActionCostingExactlyTheEnergyAndManaLeftIsDone) {
         EXPECT_EQ(u8(game.souboj.screen.Summary1).find("K provedení"), std::string::npos);
         EXPECT_EQ(game.hrac.mana, 0);
         EXPECT_EQ(game.hrac.energievsouboji, 0 + 2);  // refilled by the speed
-        ClickAction(game, Drtivy);
-    });
-}
-
-// The enemy's fixed 9 against defence 8 (armour 3, agility 5) and a fight
-// bonus of 1: dodged only when the bonus counts.
-TEST(BattleRound, TheFightDefenceBonusCountsAgainstTheEnemysAttack) {
-    test::FightGame t;
-    t.fight({{"UTOK", "0k6+9"}, {"POSKOZENI", "5"}, {"ZIVOTY", "30"}}, [&](Game& game) {
-        game.bonusy.obrana = 1;
-        ClickAction(game, Sek);
-        EXPECT_EQ(u8(game.souboj.screen.Summary1),
-                  "Výsledný útok nepřítele je 9, tvá obrana je 9.\rÚspěšně jsi uhnul!");
-        EXPECT_EQ(game.hrac.zivoty, 20);
         ClickAction(game, Drtivy);
     });
 }
@@ -226,8 +225,7 @@ TEST(PerformAction, RefusalsCostNothingAndAFailingFormulaLeavesTheFightOpen) {
         ClickAction(game, Drtivy);
         EXPECT_EQ(game.hrac.energievsouboji, 10);  // speed refills up to the maximum only
     });
-    ASSERT_EQ(t.frontend.errors.size(), 1u);
-    EXPECT_EQ(t.frontend.errors[0], "Division by zero");
+    EXPECT_EQ(t.frontend.errors, std::vector<std::string>{"Division by zero"});
     EXPECT_EQ(t.frontend.deaths, 0);
 }
 

@@ -77,8 +77,7 @@ TEST(Skin, BadColourIsReportedAndKeepsItsDefault) {
     t.game.pribeh.soubory.gameFolder = folder.path();
     folder.write("grafika/skin.ini", "[Interface]\nRamecky=Maroonish\nPopisky=$1\nOkna=kred\n");
     LoadSkin(t.game);
-    ASSERT_EQ(t.frontend.errors.size(), 1u);
-    EXPECT_EQ(t.frontend.errors[0], "'Maroonish' is not a valid integer value");
+    EXPECT_EQ(t.frontend.errors, std::vector<std::string>{"'Maroonish' is not a valid integer value"});
     EXPECT_EQ(t.game.skin.ramecky, 0x000080);
     EXPECT_EQ(t.game.skin.popisky, 1);
     EXPECT_EQ(t.game.skin.okna, 0);
