@@ -66,21 +66,6 @@ TEST_F(NewHero, OnlyTheNameEntryFlagOneKeepsTheTypedNameAndAnEmptyCurrencyIsTake
     EXPECT_EQ(toUtf8(hrac.jmeno.str()), "Bořek");
 }
 
-TEST_F(NewHero, NothingOfAnEarlierGameInTheSameRunRemains) {
-    game.objekty[3].mnozstvi = 2;
-    game.objekty[3].jmeno.assign("klic");
-    game.pocetobjektu = 3;
-    game.bonusy.rychlost = 4;
-    game.vysledeksouboje = 2;
-    hrac.zasazenvsouboji = 1;
-    hrac.kouzlavsouboji = 3;
-    NewGameHero(game);
-    EXPECT_EQ(game.objekty[3].mnozstvi, 0);
-    EXPECT_TRUE(game.objekty[3].jmeno.empty());
-    EXPECT_EQ(game.pocetobjektu + game.bonusy.rychlost + game.vysledeksouboje, 0);
-    EXPECT_EQ(hrac.zasazenvsouboji + hrac.kouzlavsouboji, 0);
-}
-
 class CharacterSheetTest : public ::testing::Test {
 protected:
     CharacterSheetTest() {

@@ -40,8 +40,15 @@ TEST(NewGame, StartsAtLocationOneWithFreshStateEvenAfterAnEarlierGame) {
     EXPECT_EQ(g.game.stavhry.knihovna.view(), "jinde");
     EXPECT_EQ(g.game.objekty[3].mnozstvi, 1);
 
-    // ...and a second game in the same run starts from the game's own story.
+    // ...and a second game in the same run starts from the game's own story,
+    // with nothing of the first one's fights.
+    g.game.bonusy.rychlost = 4;
+    g.game.vysledeksouboje = 2;
+    g.game.hrac.zasazenvsouboji = 1;
+    g.game.hrac.kouzlavsouboji = 3;
     StartNewGame(g.game);
+    EXPECT_EQ(g.game.bonusy.rychlost + g.game.vysledeksouboje, 0);
+    EXPECT_EQ(g.game.hrac.zasazenvsouboji + g.game.hrac.kouzlavsouboji, 0);
     EXPECT_EQ(g.game.stavhry.promenne[4], 0);
     EXPECT_TRUE(g.game.stavhry.retezce[0].empty());
     EXPECT_TRUE(g.game.stavhry.knihovna.empty());

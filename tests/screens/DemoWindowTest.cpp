@@ -200,10 +200,14 @@ private:
             if (verb == "buy") return press(entry(p_.shop().goods(), Arg(w, 1)));
             if (verb == "close") return press(p_.shop().Image2);
         }
-        if (top == &p_.sell()) return onSell(verb, w);
+        if (top == &p_.sell())
+            return press(verb == "close" ? static_cast<QWidget*>(p_.sell().Image2)
+                                         : verb == "sell" ? sellLine(w) : nullptr);
         if (top == &p_.picture() && verb == "close") return press(p_.picture().Image1);
         if (top == &p_.save() && verb == "save") return press(p_.save().Image2);
-        if (top == &p_.inventory()) return onInventory(verb, w);
+        if (top == &p_.inventory())
+            return press(verb == "close" ? static_cast<QWidget*>(p_.inventory().Image2)
+                                         : inventoryLine(w));
         return false;
     }
 
@@ -233,10 +237,8 @@ private:
         if (top == &p_.sell() && verb == "sell") return TabTo(top, p_.sell().keys, sellLine(w));
         if (top == &p_.shop() && verb == "buy") return TypeDigit(top, Arg(w, 1));
         if (top == &p_.save() && verb == "save") return Type(top, Qt::Key_Return), true;
-        if (top == &p_.inventory() && verb != "close") {
-            TLELabel* line = inventoryLine(w);
-            return TabTo(top, p_.inventory().keys, line);
-        }
+        if (top == &p_.inventory() && verb != "close")
+            return TabTo(top, p_.inventory().keys, inventoryLine(w));
         if (verb == "close") return Type(top, Qt::Key_Escape), true;
         return false;
     }
@@ -257,11 +259,6 @@ private:
         return false;
     }
 
-    bool onSell(const std::string& verb, const std::vector<std::string>& w) {
-        if (verb == "close") return press(p_.sell().Image2);
-        return verb == "sell" && press(sellLine(w));
-    }
-
     // The line a sale is about; the lines stand in the order the core lists
     // them: weapons, armours, items.
     TLELabel* sellLine(const std::vector<std::string>& w) {
@@ -274,11 +271,6 @@ private:
             if (v.lines[at].kind == kind && v.lines[at].cislo == Arg(w, 2))
                 return p_.sell().lines()[at];
         return nullptr;
-    }
-
-    bool onInventory(const std::string& verb, const std::vector<std::string>& w) {
-        if (verb == "close") return press(p_.inventory().Image2);
-        return press(inventoryLine(w));
     }
 
     // The line a use or an equip is about; the lines stand column after
