@@ -3,9 +3,7 @@
 // size. Every program goes on without such a file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "console/TextPlayer.h"
@@ -23,10 +21,10 @@ void Pipe(const TempFolder& game, const std::string& relative) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << relative;
 }
 
+// morvane-check's exit status; -1 when it did not exit by itself.
 int Check(const TempFolder& game) {
     const fs::path check = fs::path(MORVANE_TEXT_BINARY).parent_path() / "morvane-check";
-    const std::string command = "'" + check.string() + "' '" + game.path().string() + "' > /dev/null";
-    return WEXITSTATUS(std::system(command.c_str()));
+    return Shell("'" + check.string() + "' '" + game.path().string() + "'");
 }
 
 }  // namespace
@@ -41,7 +39,8 @@ TEST(StrangeGameFiles, PipesAreNotWaitedForWhereverTheyStand) {
     EXPECT_EQ(p.status, 0);
     EXPECT_EQ(p.at(0, "/game/page/0/text"), "ticho");
     EXPECT_EQ(p.last("/screen"), "ended");
-    EXPECT_LE(Check(game), 1);
+    const int checked = Check(game);  // warnings or errors, but an ending of its own
+    EXPECT_TRUE(checked == 0 || checked == 1) << checked;
 
     Pipe(game, "data/data.vrn");
     EXPECT_EQ(Check(game), 1);  // the story can't be read
