@@ -50,12 +50,8 @@ struct TradeGame : test::StoryGame {
         EquipStartingGear(game);
         game.mena = cz("zlaťáků");
         postava& hrac = game.hrac;
-        hrac.penize = 30;
-        hrac.zivoty = 18;
-        hrac.maxzivoty = 20;
-        hrac.mana = 5;
-        hrac.maxmana = 10;
-        hrac.sila = 4;
+        hrac.penize = 30, hrac.zivoty = 18, hrac.maxzivoty = 20;
+        hrac.mana = 5, hrac.maxmana = 10, hrac.sila = 4;
     }
 };
 

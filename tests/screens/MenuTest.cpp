@@ -59,18 +59,10 @@ TEST(MainMenu, NewGameGoesThroughNameEntryIntoTheMainWindow) {
 
 TEST(MainMenu, HoverPicturesEscAndPngBeforeJpeg) {
     Screens s(kStory);
-    QImage menuPicture(240, 400, QImage::Format_RGB32);
-    menuPicture.fill(Qt::red);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) menuPicture.setPixelColor(x, y, QColor(255, 0, 255));
-    menuPicture.save(QString::fromStdString((s.folder.path() / "grafika/menu.png").string()));
+    WritePicture(s.folder.path() / "grafika/menu.png", Qt::red, 240, 400, 10);
     WritePicture(s.folder.path() / "grafika/menu.jpg", Qt::blue, 240, 400);
     WritePicture(s.folder.path() / "grafika/tlacitko_1.png", Qt::green, 170, 37);
-    QImage lit(170, 37, QImage::Format_RGB32);
-    lit.fill(Qt::yellow);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x) lit.setPixelColor(x, y, QColor(255, 0, 255));
-    lit.save(QString::fromStdString((s.folder.path() / "grafika/tlacitko_1b.png").string()));
+    WritePicture(s.folder.path() / "grafika/tlacitko_1b.png", Qt::yellow, 170, 37, 5);
     WritePicture(s.folder.path() / "grafika/tlacitko_2.png", Qt::green, 170, 37);
     WritePicture(s.folder.path() / "grafika/tlacitko_2b.png", Qt::yellow, 170, 37);
     TForm8& menu = s.create().menu();

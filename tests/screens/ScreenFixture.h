@@ -53,11 +53,15 @@ struct Watchdog {
     QObject context;
 };
 
-// A one-colour picture file; the format follows the extension.
-inline void WritePicture(const std::filesystem::path& file, QColor colour, int w = 20, int h = 10) {
+// A one-colour picture file, the format following the extension; its top
+// left corner of `corner` pixels square is the see-through fuchsia.
+inline void WritePicture(const std::filesystem::path& file, QColor colour, int w = 20, int h = 10,
+                         int corner = 0) {
     std::filesystem::create_directories(file.parent_path());
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
+    for (int y = 0; y < corner; ++y)
+        for (int x = 0; x < corner; ++x) image.setPixelColor(x, y, QColor(255, 0, 255));
     image.save(QString::fromStdString(file.string()));
 }
 
