@@ -143,8 +143,10 @@ TEST(BattleRound, AnAttackOfExactlyTheDefenceIsDodgedAndOneMoreWoundsOnlyPastTou
             game.bonusy.obrana = c.bonus;
             ClickAction(game, Drtivy);
         });
-        const std::string summary = t.game.souboj.screen.Summary1;
-        EXPECT_EQ(u8(summary.substr(summary.find('\r') + 1)), c.ending);
+        const std::string summary = u8(t.game.souboj.screen.Summary1);
+        EXPECT_EQ(summary.substr(0, summary.find('\r')), "Výsledný útok nepřítele je " +
+                  std::string(c.utok + 4) + ", tvá obrana je " + std::to_string(8 + c.bonus) + ".");
+        EXPECT_EQ(summary.substr(summary.find('\r') + 1), c.ending);
         EXPECT_EQ(t.game.hrac.zivoty, 20 - c.lost);
         EXPECT_EQ(t.game.hrac.zasazenvsouboji, c.lost > 0 ? 1 : 0);
     }
