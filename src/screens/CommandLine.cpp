@@ -4,9 +4,6 @@
 #include "screens/Stage.h"
 
 namespace morvane {
-namespace {
-
-}  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& error) {
