@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Files.h"
 #include "base/TextFile.h"
 #include "base/Win1250.h"
 #include "parser/GameDefinition.h"
@@ -99,6 +100,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path data = game / "data";
+    // A folder downloaded with the game may carry data/zasifrovane as a link
+    // to a folder of the player's; nothing is written through it.
+    for (const fs::path& target : {data / "zasifrovane", data / "zasifrovane" / "knihovny"}) {
+        if (!morvane::staysInside(game, target)) {
+            std::cerr << target.string() << ": leads outside the game folder; nothing was written\n";
+            return 1;
+        }
+    }
     const bool ok = scrambleFolder(data, data / "zasifrovane", name) &&
                     scrambleFolder(data / "knihovny", data / "zasifrovane" / "knihovny", name);
     return ok ? 0 : 1;

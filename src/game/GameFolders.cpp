@@ -65,9 +65,16 @@ bool FolderWritable(const fs::path& folder) {
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool GameKeeps(const fs::path& gameFolder, const fs::path& name) {
+    return staysInside(gameFolder, gameFolder / name);
+}
+
 fs::path PlayerFolder(const fs::path& gameFolder) {
     // A game folder that isn't there is no installed game: writes fail and say so.
-    if (!folderExists(gameFolder) || FolderWritable(gameFolder)) return gameFolder;
+    if (!folderExists(gameFolder)) return gameFolder;
+    // A game may ship save/ as a link to a folder of the player's: its
+    // positions then go to the data folder, never through the link.
+    if (FolderWritable(gameFolder) && GameKeeps(gameFolder, "save")) return gameFolder;
     const fs::path data = UserDataFolder();
     // Without a home there is nowhere else: writes fail and say so.
     return data.empty() ? gameFolder : data / "morvane" / GameName(gameFolder);
@@ -75,12 +82,14 @@ fs::path PlayerFolder(const fs::path& gameFolder) {
 
 fs::path PlayerFileToRead(const fs::path& gameFolder, const fs::path& name) {
     const fs::path own = PlayerFolder(gameFolder) / name;
-    return fileExists(own) ? own : gameFolder / name;
+    return fileExists(own) || !GameKeeps(gameFolder, name) ? own : gameFolder / name;
 }
 
 fs::path PlayerFileToWrite(const fs::path& gameFolder, const fs::path& name) {
     const fs::path player = PlayerFolder(gameFolder);
     const fs::path file = player / name;
+    // Without a data folder nothing else is left: such a write fails.
+    if (player == gameFolder && !GameKeeps(gameFolder, name.parent_path())) return {};
     // Folders are made below the game folder or in the data folder, never
     // the game folder itself.
     std::error_code ec;

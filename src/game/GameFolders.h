@@ -22,6 +22,10 @@ std::filesystem::path UserDataFolder();
 // be: saving then fails and says why, as it always has.
 bool FolderWritable(const std::filesystem::path& folder);
 
+// True when `name` below the game folder stays inside it: no link on the way
+// leads out.
+bool GameKeeps(const std::filesystem::path& gameFolder, const std::filesystem::path& name);
+
 // The folder the player's files of the game in `gameFolder` go to.
 std::filesystem::path PlayerFolder(const std::filesystem::path& gameFolder);
 

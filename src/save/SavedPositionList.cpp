@@ -88,7 +88,7 @@ std::vector<std::string> ListSavedPositions(Game& game) {
     // A read-only game may still hold positions saved when it could be
     // written: they are listed after the player folder's own.
     std::vector<fs::path> files = PositionFiles(PlayerFolder(game.gameFolder()) / "save");
-    if (PlayerFolder(game.gameFolder()) != game.gameFolder()) {
+    if (PlayerFolder(game.gameFolder()) != game.gameFolder() && GameKeeps(game.gameFolder(), "save")) {
         const std::vector<fs::path> own = PositionFiles(game.gameFolder() / "save");
         files.insert(files.end(), own.begin(), own.end());
     }

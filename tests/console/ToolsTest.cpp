@@ -8,6 +8,7 @@
 
 #include "base/Win1250.h"
 #include "console/TextPlayer.h"
+#include "support/GameFolder.h"
 
 using namespace morvane::test;
 namespace fs = std::filesystem;
@@ -43,6 +44,19 @@ TEST(Tools, AnswerHelpAndVersionAndRefuseUnknownOptions) {
     }
     // A folder without a definition is no game.
     EXPECT_EQ(Invoke("morvane-zasifruj", "'" + here.path().string() + "'").status, 2);
+}
+
+TEST(Tools, ScramblingNeverWritesThroughALinkOutOfTheGame) {
+    GameFolder game("<1>\n<KONEC>\n");
+    TempFolder elsewhere;
+    fs::create_directory_symlink(elsewhere.path(), game.path() / "data" / "zasifrovane");
+    const Output refused = Invoke("morvane-zasifruj", "'" + game.path().string() + "'");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.text.find("leads outside the game folder"), std::string::npos) << refused.text;
+    EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+    fs::remove(game.path() / "data" / "zasifrovane");
+    EXPECT_EQ(Invoke("morvane-zasifruj", "'" + game.path().string() + "'").status, 0);
+    EXPECT_TRUE(game.exists("data/zasifrovane/data.vrn"));
 }
 
 TEST(Tools, DefinitionSourceInWindows1250IsRefusedWithItsLine) {

@@ -70,3 +70,19 @@ TEST(GameFolders, OnlyAGameFolderThatCantBeWrittenSendsPlayerFilesToTheDataFolde
     data.write(("morvane" / game.path().filename() / "setup.ini").string(), "hrac");
     EXPECT_EQ(PlayerFileToRead(game.path(), "setup.ini"), own / "setup.ini");
 }
+
+// A game may ship save/ as a link to a folder of the player's: positions are
+// neither written nor read through it.
+TEST(GameFolders, ASaveFolderLinkedOutOfTheGameIsNeverUsed) {
+    test::TempFolder game, data, elsewhere;
+    test::ScopedEnvironment xdg("XDG_DATA_HOME", data.path().string());
+    game.write("data/inicializace.vrn", "");
+    elsewhere.write("cizi.mkp", "x");
+    fs::create_directory_symlink(elsewhere.path(), game.path() / "save");
+    const fs::path own = data.path() / "morvane" / game.path().filename();
+    EXPECT_EQ(PlayerFolder(game.path()), own);
+    EXPECT_EQ(PlayerFileToWrite(game.path(), "save/a.mkp"), own / "save" / "a.mkp");
+    EXPECT_EQ(PlayerFileToRead(game.path(), "save/cizi.mkp"), own / "save" / "cizi.mkp");
+    EXPECT_FALSE(GameKeeps(game.path(), "save/cizi.mkp"));
+    EXPECT_TRUE(GameKeeps(game.path(), "data/inicializace.vrn"));
+}
