@@ -30,8 +30,8 @@ std::optional<std::string> readInside(const GameFiles& files, Reporter& reporter
     if (!fileExists(path) || !staysInside(files.gameFolder, path)) return std::nullopt;
     std::error_code error;
     if (fs::file_size(path, error) > kMaxReadBytes && !error) {
-        reporter.showMessage(cz("Soubor ") + fromUtf8(relative.generic_string()) +
-                             cz(" je větší než 64 MB, nebude načten !"));
+        reporter.showMessage(cz("Soubor ") + fromUtf8(relative.generic_string()) + cz(" je větší než ") +
+                             std::to_string(kMaxReadBytes >> 20) + cz(" MB, nebude načten !"));
         status = FileStatus::TooLarge;
         return std::nullopt;
     }

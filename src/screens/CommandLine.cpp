@@ -12,9 +12,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         double scale = 0;
+        const std::optional<std::uint64_t> seed = hasValue ? parseSeed(args[i + 1]) : std::nullopt;
         if (TakeTryOutOption(args, i, line.tryOut, error)) {
-        } else if (a == "--seed" && hasValue && parseSeed(args[i + 1])) {
-            line.options.seed = parseSeed(args[++i]);
+        } else if (a == "--seed" && seed) {
+            line.options.seed = seed;
+            ++i;
         } else if (a == "--scale" && hasValue && ParseScale(args[i + 1].c_str(), scale)) {
             ++i;
         } else if (a == "--window") {
