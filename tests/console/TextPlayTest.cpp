@@ -113,22 +113,14 @@ TEST(TextPlay, MenuNameEntryAndSkinsAsTheWindowHasThem) {
     EXPECT_EQ(p.lines[5]["messages"][0], "unknown command");
 }
 
-TEST(TextPlay, APositionThatCannotBeReadIsRefusedWhereItWasChosen) {
+// One named on the command line; one chosen in the load dialog is the window's test.
+TEST(TextPlay, APositionThatCannotBeReadOnTheCommandLineEndsTheStart) {
     GameFolder game(kStory);
     const Played missing = PlayText(game, {}, "--seed 1 --load chybi");
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.lines.empty());
     const std::string said = ReadFile(game.path() / "stderr.txt");
     EXPECT_NE(said.find("Pozici nelze načíst: soubor chybi.mkp"), std::string::npos) << said;
-
-    game.write("save/kratka.mkp", "kratka");
-    const Played chosen = PlayText(game, {"load", "choose 1", "close", "quit"}, "--seed 1 --menu");
-    ASSERT_EQ(chosen.status, 0);
-    ASSERT_EQ(chosen.lines.size(), 5u);
-    EXPECT_EQ(chosen.lines[2]["screen"], "load");
-    EXPECT_EQ(chosen.lines[2]["messages"].size(), 1u);
-    EXPECT_EQ(chosen.lines[3]["screen"], "menu");
-    EXPECT_FALSE(chosen.lines[3].contains("game"));  // no game was started
 }
 
 // The program started on a game with its audio open, stopped as a player or

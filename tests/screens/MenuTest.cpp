@@ -149,12 +149,3 @@ TEST(MainMenu, APositionThatCannotBeReadKeepsTheLoadDialogOpen) {
     EXPECT_FALSE(program.main().isVisible());  // no game started
     EXPECT_FALSE(program.game().ulozeni.nacistpozici);
 }
-
-TEST(MainMenu, ATableNumberThatIsNoNumberIsReportedAndTheWindowStaysUsable) {
-    Screens s(kStory);
-    s.folder.file("data/zbroje.vrn", "1,\"Košile\",\"\",3 ,0,0,0\n");
-    TForm1& main = s.start();
-    EXPECT_EQ(s.host.errors, std::vector<QString>{"'3 ' is not a valid integer value"});
-    EXPECT_TRUE(main.pageControls().empty());
-    EXPECT_EQ(s.host.quits, 0);
-}
