@@ -22,9 +22,8 @@ TEST(CommandLine, TakesItsOwnOptionsAndTheTryOut) {
     ASSERT_EQ(line->tryOut.nastaveni.size(), 1u);
     EXPECT_EQ(line->tryOut.nastaveni[0].nazev, "5");
     EXPECT_TRUE(line->tryOut.trace);
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--start"},
-                                                {"--set", "ZZZ=1"},
-                                                {"--start", "2", "--load", "x"},
+    // What the try-out options refuse is the terminal's test; these are the window's own.
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--start", "2", "--load", "x"},
                                                 {"--seed", "x"},
                                                 {"a", "b"}}) {
         error.clear();
@@ -43,7 +42,4 @@ TEST(CommandLine, TryOutStartsTheWindowsGameAtItsLocation) {
     TForm1& main = s.start();
     ASSERT_FALSE(main.pageControls().empty());
     EXPECT_EQ(main.pageControls()[0]->text(), QString::fromUtf8("Druhá 9"));
-    EXPECT_FALSE(ChooseTryOut(program.game(),
-                              ParseCommandLine({"--start", "3"}, error).value().tryOut, error));
-    EXPECT_EQ(error, "--start 3: the story has no location 3");
 }

@@ -45,10 +45,7 @@ TEST(MainWindow, NewGameShowsLocationOneAndMenuLabelsLeadOn) {
     TForm1& main = s.start();
     Game& game = s.program->game();
     ASSERT_EQ(PageTexts(main), (std::vector<QString>{"Rozcestí", "Druhý odstavec"}));
-    const QLabel* first = main.pageControls()[0];
-    EXPECT_EQ(first->pos(), QPoint(230, 30));
-    EXPECT_EQ(main.pageControls()[1]->y(), 30 + first->height() + 20);
-    EXPECT_EQ(first->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(main.pageControls()[0]->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_TRUE(Shown(main.Menu));
     EXPECT_EQ(main.Menu->text(), "Co uděláš?");
     EXPECT_EQ(main.Menu->x(), 64);  // its designed place
@@ -56,10 +53,8 @@ TEST(MainWindow, NewGameShowsLocationOneAndMenuLabelsLeadOn) {
     ASSERT_EQ(main.menuLabels().size(), 2u);
     TLELabel* forest = main.menuLabels()[0];
     EXPECT_EQ(forest->text(), "Do lesa");
-    EXPECT_EQ(forest->y(), main.Menu->y() + 30);
     EXPECT_EQ(forest->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_FALSE(main.menuLabels()[1]->hoverUnderline);  // a plain line, not a link
-    EXPECT_EQ(main.Shape2->height(), 30 * 2 + 40);
 
     Enter(forest);
     EXPECT_EQ(game.cilovalokace, 2);
@@ -123,7 +118,8 @@ TEST(MainWindow, SkinWithoutHelpHidesOnlyTheHelpButton) {
     EXPECT_FALSE(Shown(main.Label5));  // no audio device in tests
 }
 
-TEST(MainWindow, PagePicturesStackAndABrokenOneIsReported) {
+// Where pictures stand is PageLayoutTest's; here they take their size from the file.
+TEST(MainWindow, PagePicturesTakeTheirSizeAndABrokenOneIsReported) {
     Screens s(kStory);
     WritePicture(s.folder.path() / "obrazky/most.png", Qt::green, 20, 10);
     s.folder.write("obrazky/zly.png", "not a picture");
@@ -132,11 +128,7 @@ TEST(MainWindow, PagePicturesStackAndABrokenOneIsReported) {
     game.odlozenalokace = 3;
     MoveOver(main.Menu);
     ASSERT_EQ(main.pageControls().size(), 3u);
-    const QLabel* text = main.pageControls()[0];
-    const QLabel* bridge = main.pageControls()[1];
-    EXPECT_EQ(bridge->size(), QSize(20, 10));
-    EXPECT_EQ(bridge->pos(), QPoint(230, text->y() + text->height() + 25 + 15));
-    EXPECT_EQ(main.pageControls()[2]->y(), bridge->y() + 10 + 15);
+    EXPECT_EQ(main.pageControls()[1]->size(), QSize(20, 10));
     EXPECT_TRUE(main.pageControls()[2]->pixmap().isNull());
     ASSERT_EQ(s.host.errors.size(), 1u);
 }
@@ -183,5 +175,4 @@ TEST(MainWindow, DeathScreenEndsTheProgramAtAClick) {
     MoveOver(main.Menu);
     EXPECT_TRUE(shown);
     EXPECT_EQ(s.host.quits, 1);
-    EXPECT_EQ(death.pos(), QPoint(0, 0));
 }
