@@ -64,15 +64,16 @@ std::vector<int> Visited(const Played& p, const std::vector<std::string>& moves)
 
 struct Ending {
     const char* route;
-    int page;           // the last location the player reads
-    const char* title;  // the heading of that page
+    int page;                           // the last location the player reads
+    const char* title;                  // the heading of that page
+    int penize, zkusenosti, zivoty;     // what the shops, sales, fights and potions left
 };
 
 const Ending kEndings[] = {
-    {"demo-konec-vesnice.txt", 31, "KONEC: ZVON SE VRACÍ"},
-    {"demo-konec-klaster.txt", 32, "KONEC: STRÁŽCE KAMENCE"},
-    {"demo-konec-utek.txt", 33, "KONEC: ZBABĚLÝ NÁVRAT"},
-    {"demo-smrt.txt", 35, ""},
+    {"demo-konec-vesnice.txt", 31, "KONEC: ZVON SE VRACÍ", 75, 44, 30},
+    {"demo-konec-klaster.txt", 32, "KONEC: STRÁŽCE KAMENCE", 0, 39, 23},
+    {"demo-konec-utek.txt", 33, "KONEC: ZBABĚLÝ NÁVRAT", 0, 0, 20},
+    {"demo-smrt.txt", 35, "", 35, 11, -989},
 };
 
 // The story and its libraries, as UTF-8.
@@ -120,6 +121,9 @@ TEST(Demo, EveryRouteReachesItsEndingWithoutARefusedMove) {
         EXPECT_EQ(p.last("/screen"), "ended");
         const auto& last = p.final();
         EXPECT_EQ(Field(last, "/game/lokace"), e.page);
+        EXPECT_EQ(Field(last, "/game/hrac/penize"), e.penize);
+        EXPECT_EQ(Field(last, "/game/hrac/zkusenosti"), e.zkusenosti);
+        EXPECT_EQ(Field(last, "/game/hrac/zivoty"), e.zivoty);
         if (e.title[0] != '\0') {
             EXPECT_EQ(Field(last, "/screen"), "main");
             EXPECT_NE(last.dump().find(e.title), std::string::npos);
