@@ -8,7 +8,6 @@
 #include "game/Game.h"
 #include "save/SavePosition.h"
 #include "screens/Controls.h"
-#include "screens/TForm12.h"
 #include "screens/TForm8.h"
 #include "shell/labely/TLELabel.h"
 #include "screens/ScreenFixture.h"
@@ -26,8 +25,6 @@ constexpr const char* kStory = R"(<1>
 <TEXT OBSAH="Les"><M T="Zpět" X="1"><ZMENOTAZKU OTAZKA="Co uděláš?">
 <3>
 <TEXT OBSAH="Řeka"><OBRAZEKVTEXTU SOUBOR="most.png"><OBRAZEKVTEXTU SOUBOR="zly.png">
-<4>
-<ZIVOTY JE="0">
 )";
 
 std::vector<QString> PageTexts(const TForm1& main) {
@@ -158,21 +155,4 @@ TEST(MainWindow, ContinueButtonResumesALoadedPosition) {
     EXPECT_FALSE(Shown(main.pokracovat));
     EXPECT_TRUE(Shown(main.Label1));
     EXPECT_EQ(main.menuLabels().size(), 1u);
-}
-
-TEST(MainWindow, DeathScreenEndsTheProgramAtAClick) {
-    Screens s(kStory);
-    WritePicture(s.folder.path() / "grafika/smrtcool.jpg", Qt::red, 210, 180);
-    TForm1& main = s.start();
-    Game& game = s.program->game();
-    TForm12& death = s.program->death();
-    bool shown = false;
-    QTimer::singleShot(50, [&] {
-        shown = death.isVisible() && !death.Image1->pixmap().isNull();
-        Click(death.Image1);
-    });
-    game.odlozenalokace = 4;
-    MoveOver(main.Menu);
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(s.host.quits, 1);
 }

@@ -53,10 +53,10 @@ TEST(MainMenu, NewGameGoesThroughNameEntryIntoTheMainWindow) {
     EXPECT_EQ(s.host.quits, 1);
 }
 
-TEST(MainMenu, HoverPicturesEscAndPngBeforeJpeg) {
+// Which of a picture's files is taken is FindSkinImage's test.
+TEST(MainMenu, HoverPicturesAndEsc) {
     Screens s(kStory);
     WritePicture(s.folder.path() / "grafika/menu.png", Qt::red, 240, 400, 10);
-    WritePicture(s.folder.path() / "grafika/menu.jpg", Qt::blue, 240, 400);
     WritePicture(s.folder.path() / "grafika/tlacitko_1.png", Qt::green, 170, 37);
     WritePicture(s.folder.path() / "grafika/tlacitko_1b.png", Qt::yellow, 170, 37, 5);
     WritePicture(s.folder.path() / "grafika/tlacitko_2.png", Qt::green, 170, 37);
