@@ -104,7 +104,7 @@ public:
     RoutePlayer(Program& program, std::vector<std::string> moves)
         : p_(program), moves_(std::move(moves)) {
         // The core may open another window as one closes; an aborted route
-        // keeps closing them until the test's own click has returned.
+        // keeps closing them until the test's own key has returned.
         closer_.setInterval(5);
         QObject::connect(&closer_, &QTimer::timeout, CloseModalWindows);
     }

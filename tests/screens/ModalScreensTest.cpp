@@ -11,6 +11,7 @@
 #include "screens/ScreenFixture.h"
 #include "screens/TForm10.h"
 #include "screens/TForm12.h"
+#include "screens/TForm13.h"
 #include "screens/TForm15.h"
 #include "screens/TForm2.h"
 #include "screens/TForm8.h"
@@ -29,10 +30,11 @@ using namespace morvane::test;
 namespace {
 
 // Location 2 fights a wolf that one blow fells; 3 offers saving; 4 is a
-// shop, 5 buys items back at half their price. Saved files carry UTF-8 names.
+// shop, 5 buys items back at half their price, 7 shows a map. Saved files
+// carry UTF-8 names.
 constexpr const char* kStory = R"(<1>
 <UTOK UMIME="1"><UTOK UMIME="2"><ZKUSENOSTI PLUS="12"><ZIVOTY JE="5"><PREDMET 1="2">
-<TEXT OBSAH="Start"><MENU T="Boj" X="2"><M T="Uložit" X="3"><M T="Obchod" X="4"><M T="Drak" X="6">
+<TEXT OBSAH="Start"><MENU T="Boj" X="2"><M T="Uložit" X="3"><M T="Obchod" X="4"><M T="Drak" X="6"><M T="Mapa" X="7">
 <2>
 <SOUBOJ JMENO="Vlk" ZIVOTY="5" XP="7"><TEXT OBSAH="Po boji">
 <3>
@@ -43,6 +45,8 @@ constexpr const char* kStory = R"(<1>
 <PRODEJ TYP="PREDMETY" PROCENT="50"><MENU T="Dál" X="1">
 <6>
 <SOUBOJ JMENO="Drak" ZIVOTY="10000" UTOK="0k6+100"><TEXT OBSAH="Přežil jsi">
+<7>
+<OBRAZEK SOUBOR="mapa.png"><TEXT OBSAH="Po mapě">
 )";
 
 constexpr const char* kAttacks =
@@ -166,6 +170,18 @@ TEST_F(ModalScreens, DeathInAFightClosesTheScreenAndEndsTheProgram) {
     EXPECT_EQ(s.host.quits, 1);
     for (QLabel* control : s.program->main().pageControls())
         EXPECT_NE(control->text(), QString::fromUtf8("Přežil jsi"));
+}
+
+TEST_F(ModalScreens, PictureWindowClosesAtAClickAndTheLocationGoesOn) {
+    WritePicture(s.folder.path() / "obrazky/mapa.png", Qt::blue, 50, 40);
+    s.start();
+    TForm13& picture = s.program->picture();
+    follow("Mapa", [&] {
+        EXPECT_FALSE(picture.Image1->pixmap().isNull());
+        Click(picture.Image1);
+    });
+    EXPECT_FALSE(picture.isVisible());
+    EXPECT_EQ(s.program->main().pageControls().back()->text(), QString::fromUtf8("Po mapě"));
 }
 
 TEST_F(ModalScreens, TrainingBuysAPointAndHidesWhatIsNoLongerCovered) {
